@@ -1,0 +1,20 @@
+#pragma once
+// The asset generator: draws every picture and composes every sound and the music the game
+// loads, at build time, so that no binary asset is kept in the source tree.
+#include <QDir>
+#include <QStringList>
+
+namespace assetgen {
+
+// Data files the game loads by name from its working directory: theme backgrounds, coin faces,
+// lever, match banners, reel symbols, card faces and the card back.
+void writeGamePictures(const QDir& gameDir);
+// "mouse.wav", "click.wav", "escolher.wav", "escolher2.wav", "girando.wav".
+void writeSounds(const QDir& gameDir);
+// "casino.mid".
+void writeMusic(const QDir& gameDir);
+// Pictures held by the screen layouts, compiled into the program as Qt resources under
+// ":/layout/". Returns the paths written, relative to layoutDir ("menu/fundo.jpg", ...).
+QStringList writeLayoutPictures(const QDir& layoutDir);
+
+} // namespace assetgen

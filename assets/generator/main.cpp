@@ -1,0 +1,45 @@
+// zor-assetgen --game DIR --layout DIR
+// Writes the game's data files into DIR (game) and the layout pictures plus layout.qrc into
+// DIR (layout). Runs with the offscreen platform so that fonts are available without a display.
+#include "generator.h"
+
+#include <QGuiApplication>
+#include <QFile>
+#include <QTextStream>
+#include <cstdio>
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    QString gameDir, layoutDir;
+    const QStringList args = app.arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--game"))
+            gameDir = args[i + 1];
+        else if (args[i] == QLatin1String("--layout"))
+            layoutDir = args[i + 1];
+    }
+    if (gameDir.isEmpty() || layoutDir.isEmpty()) {
+        std::fprintf(stderr, "usage: zor-assetgen --game DIR --layout DIR\n");
+        return 2;
+    }
+    QDir().mkpath(gameDir);
+    QDir().mkpath(layoutDir);
+
+    assetgen::writeGamePictures(QDir(gameDir));
+    assetgen::writeSounds(QDir(gameDir));
+    assetgen::writeMusic(QDir(gameDir));
+    const QStringList layoutFiles = assetgen::writeLayoutPictures(QDir(layoutDir));
+
+    QFile qrc(QDir(layoutDir).filePath(QStringLiteral("layout.qrc")));
+    if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+        std::fprintf(stderr, "zor-assetgen: cannot write %s\n", qPrintable(qrc.fileName()));
+        return 1;
+    }
+    QTextStream out(&qrc);
+    out << "<RCC>\n  <qresource prefix=\"/layout\">\n";
+    for (const QString& f : layoutFiles)
+        out << "    <file>" << f << "</file>\n";
+    out << "  </qresource>\n</RCC>\n";
+    return 0;
+}

@@ -1,0 +1,146 @@
+#include "app/screens.h"
+
+#include "app/loading.h"
+#include "app/pending_screens.h"
+#include "platform/services.h"
+#include "shell/alerta.h"
+#include "shell/game_chooser.h"
+#include "shell/main_menu.h"
+
+#include <QApplication>
+#include <QFont>
+
+TLoading* Loading = nullptr;
+Tfrm_Jogos* frm_Jogos = nullptr;
+Tfrm_CoC1* frm_CoC1 = nullptr;
+Tfrm_CoC2* frm_CoC2 = nullptr;
+TCoC_jogo* CoC_jogo = nullptr;
+Tfrm_conf* frm_conf = nullptr;
+TAlerta* Alerta = nullptr;
+Tcoc_modo* coc_modo = nullptr;
+Tfrm_nome* frm_nome = nullptr;
+Tdesign* design = nullptr;
+Tfrm_cn* frm_cn = nullptr;
+Tfrm_estourou* frm_estourou = nullptr;
+Taposta* aposta = nullptr;
+Tperdeu* perdeu = nullptr;
+Tganhou* ganhou = nullptr;
+Tcerto* certo = nullptr;
+Tempate* empate = nullptr;
+Tajudamenu1* ajudamenu1 = nullptr;
+Tdesen* desen = nullptr;
+Tcassino* cassino = nullptr;
+Tajudacn* ajudacn = nullptr;
+Tajudabj* ajudabj = nullptr;
+Tajudacoc* ajudacoc = nullptr;
+Tajudaconf* ajudaconf = nullptr;
+Tfrm_Menu* frm_Menu = nullptr;
+Tfrm_bj* frm_bj = nullptr;
+
+static void initLayoutResources()
+{
+    Q_INIT_RESOURCE(layout);
+}
+
+namespace zor {
+
+namespace {
+
+// The heads-or-tails and slot machine windows bear decorated titles that spell the game.
+const QString kCoinTitle = QStringLiteral("Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—");
+const QString kSlotTitle = QStringLiteral("Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸");
+
+} // namespace
+
+void initApplication()
+{
+    initLayoutResources();
+    // The layouts name Windows fonts; these are their closest free look-alikes.
+    QFont::insertSubstitution(QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"));
+    QFont::insertSubstitution(QStringLiteral("Showcard Gothic"), QStringLiteral("Bebas Neue"));
+    QFont::insertSubstitution(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"));
+    // Screens are hidden and shown all the time, and the hidden loading screen stays the main
+    // window: the program ends only where a screen says so.
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setApplicationName(QStringLiteral("cassino-zor"));
+    QApplication::setApplicationDisplayName(QString::fromUtf8(kFirstTitle));
+}
+
+void createScreens()
+{
+    using K = PendingScreen;
+    Loading = new TLoading;
+    frm_Jogos = new Tfrm_Jogos;
+    frm_CoC1 = new Tfrm_CoC1(QStringLiteral("frm_CoC1"), kCoinTitle, {888, 616}, K::GameScreen);
+    frm_CoC2 = new Tfrm_CoC2(QStringLiteral("frm_CoC2"), kCoinTitle, {889, 616}, K::GameScreen);
+    CoC_jogo = new TCoC_jogo(QStringLiteral("CoC_jogo"), kCoinTitle, {886, 613}, K::GameScreen, true);
+    frm_conf = new Tfrm_conf(QStringLiteral("frm_conf"), QStringLiteral("Configurações"), {238, 285}, K::Dialog);
+    Alerta = new TAlerta;
+    coc_modo = new Tcoc_modo(QStringLiteral("coc_modo"), QStringLiteral("Cassino ZOR - Modos de Jogo"), {302, 289}, K::Dialog);
+    frm_nome = new Tfrm_nome(QStringLiteral("frm_nome"), QStringLiteral("Digite seu Nome"), {270, 82}, K::Dialog);
+    design = new Tdesign(QStringLiteral("design"), QStringLiteral("Tela de Design"), {253, 527}, K::Dialog);
+    frm_cn = new Tfrm_cn(QStringLiteral("frm_cn"), kSlotTitle, {852, 537}, K::GameScreen, true);
+    frm_estourou = new Tfrm_estourou(QStringLiteral("frm_estourou"), QStringLiteral("Que pena ! Você estourou !"), {271, 208}, K::Dialog);
+    aposta = new Taposta(QStringLiteral("aposta"), QStringLiteral("Faça sua aposta"), {272, 156}, K::Dialog);
+    perdeu = new Tperdeu(QStringLiteral("perdeu"), QStringLiteral("Você perdeu !"), {306, 201}, K::Dialog);
+    ganhou = new Tganhou(QStringLiteral("ganhou"), QStringLiteral("Você ganhou !"), {264, 213}, K::Dialog);
+    certo = new Tcerto(QStringLiteral("certo"), QStringLiteral("Black Jack - 21 na Mosca"), {249, 273}, K::Dialog);
+    empate = new Tempate(QStringLiteral("empate"), QStringLiteral("Empate !"), {249, 208}, K::Dialog);
+    ajudamenu1 = new Tajudamenu1(QStringLiteral("ajudamenu1"), QStringLiteral("Ajuda"), {788, 280}, K::Dialog);
+    desen = new Tdesen(QStringLiteral("desen"), QStringLiteral("Desenvolvedores"), {688, 460}, K::Dialog);
+    cassino = new Tcassino(QStringLiteral("cassino"), QStringLiteral("O Cassino ZOR"), {953, 575}, K::Dialog);
+    ajudacn = new Tajudacn(QStringLiteral("ajudacn"), QStringLiteral("Ajuda do Caça-Níquel"), {784, 382}, K::Dialog);
+    ajudabj = new Tajudabj(QStringLiteral("ajudabj"), QStringLiteral("Ajuda do BlackJack(Jogo do 21)"), {691, 285}, K::Dialog);
+    ajudacoc = new Tajudacoc(QStringLiteral("ajudacoc"), QStringLiteral("Ajuda do Cara ou Coroa"), {742, 477}, K::Dialog);
+    ajudaconf = new Tajudaconf(QStringLiteral("ajudaconf"), QStringLiteral("Ajuda de Configurações"), {931, 369}, K::Dialog);
+}
+
+void createMainMenu()
+{
+    if (!frm_Menu)
+        frm_Menu = new Tfrm_Menu;
+}
+
+template <typename T>
+static void destroy(T*& screen)
+{
+    delete screen;
+    screen = nullptr;
+}
+
+void destroyScreens()
+{
+    destroy(frm_bj);
+    destroy(frm_Menu);
+    destroy(ajudaconf);
+    destroy(ajudacoc);
+    destroy(ajudabj);
+    destroy(ajudacn);
+    destroy(cassino);
+    destroy(desen);
+    destroy(ajudamenu1);
+    destroy(empate);
+    destroy(certo);
+    destroy(ganhou);
+    destroy(perdeu);
+    destroy(aposta);
+    destroy(frm_estourou);
+    destroy(frm_cn);
+    destroy(design);
+    destroy(frm_nome);
+    destroy(coc_modo);
+    destroy(Alerta);
+    destroy(frm_conf);
+    destroy(CoC_jogo);
+    destroy(frm_CoC2);
+    destroy(frm_CoC1);
+    destroy(frm_Jogos);
+    destroy(Loading);
+}
+
+void endProgram()
+{
+    services().quit();
+}
+
+} // namespace zor

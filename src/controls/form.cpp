@@ -1,0 +1,47 @@
+#include "controls/form.h"
+
+#include <QGuiApplication>
+#include <QPalette>
+#include <QScreen>
+
+namespace zor {
+
+void setupForm(QDialog* form, const QString& objectName, const QString& caption, QSize client,
+               TitleButtons buttons, const QColor& colour)
+{
+    form->setObjectName(objectName);
+    form->setWindowTitle(caption);
+    form->setFixedSize(client);
+    Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowCloseButtonHint;
+    if (buttons == TitleButtons::MinimiseAndClose)
+        flags |= Qt::WindowMinimizeButtonHint;
+    if (buttons == TitleButtons::CloseAndHelp)
+        flags |= Qt::WindowContextHelpButtonHint;
+    form->setWindowFlags(flags);
+    form->setFont(verdana(8));
+    QPalette pal = form->palette();
+    pal.setColor(QPalette::Window, colour);
+    form->setPalette(pal);
+    form->setAutoFillBackground(true);
+}
+
+void centreOnScreen(QWidget* window)
+{
+    QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const QRect avail = screen->availableGeometry();
+    const QSize frame = window->frameGeometry().size();
+    window->move(avail.center() - QPoint(frame.width() / 2, frame.height() / 2));
+}
+
+QFont verdana(int points, bool bold)
+{
+    QFont f(QStringLiteral("Verdana"));
+    f.setPointSize(points);
+    f.setBold(bold);
+    return f;
+}
+
+} // namespace zor

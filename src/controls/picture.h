@@ -1,0 +1,50 @@
+#pragma once
+// Picture control of the layouts: a stretched image from a file or from the layout's
+// embedded pictures. A picture without an image is a hotspot: invisible, but it still takes
+// the mouse. Mouse tracking is on, so moving over it emits mouseMoved without a button held.
+#include <QPixmap>
+#include <QWidget>
+
+namespace zor {
+
+class Picture : public QWidget {
+    Q_OBJECT
+public:
+    explicit Picture(QWidget* parent, const QString& name, QRect rect);
+
+    void setPicture(const QPixmap& pixmap);
+    // An embedded layout picture, ":/layout/<path>".
+    void setLayoutPicture(const QString& path);
+    // Loads a picture file (JPEG or bitmap) by name at the moment of use. On failure throws
+    // the loader's AppError and keeps the previous picture.
+    void loadFromFile(const QString& fileName);
+    const QPixmap& picture() const { return pixmap_; }
+    bool hasPicture() const { return !pixmap_.isNull(); }
+    // Transparent pictures paint their alpha channel over what lies behind them.
+    void setStretch(bool on) { stretch_ = on; update(); }
+
+signals:
+    void mouseMoved(Qt::MouseButtons buttons, QPoint pos);
+    void pressed(Qt::MouseButton button, QPoint pos);
+    void released(Qt::MouseButton button, QPoint pos);
+    // A left press and release on the control.
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent*) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    void mousePressEvent(QMouseEvent* e) override;
+    void mouseReleaseEvent(QMouseEvent* e) override;
+
+private:
+    QPixmap pixmap_;
+    bool stretch_ = true;
+    bool leftDown_ = false;
+};
+
+// Loads a picture file with the rules of the picture loader: the extension picks the format
+// (.jpg/.jpeg JPEG, .bmp bitmap); any other extension, a missing file or undecodable data is
+// an AppError with the loader's text.
+QPixmap loadPictureFile(const QString& fileName);
+
+} // namespace zor

@@ -1,0 +1,48 @@
+#pragma once
+// Timer control of the layouts, over QTimer:
+// - `enabled` and `interval` properties; enabling a running timer does not restart its count;
+//   changing the interval of a running timer restarts the count with the new interval;
+// - intervals under 10 ms run at 10 ms, the granularity of a desktop message loop (so the
+//   coin's 150-tick countdown lasts about 1.5 s);
+// - every tick runs the handler inside the handler guard;
+// - tests switch all timers to manual mode, where nothing ticks by itself and tick() fires one
+//   tick by hand.
+#include <QObject>
+#include <QTimer>
+#include <functional>
+
+namespace zor {
+
+class Timer : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kFloorMs = 10;
+
+    Timer(QObject* parent, const QString& name, int intervalMs, bool enabled);
+
+    bool enabled() const { return enabled_; }
+    void setEnabled(bool on);
+    int interval() const { return interval_; }
+    void setInterval(int ms);
+    // The interval the message loop really uses.
+    int effectiveInterval() const { return interval_ < kFloorMs ? kFloorMs : interval_; }
+
+    // Fires one tick now, as the message loop would.
+    void tick();
+
+    // In manual mode timers keep their state but never tick by themselves. Tests turn it on.
+    static void setManualMode(bool on);
+    static bool manualMode();
+
+signals:
+    void timeout();
+
+private:
+    void sync(bool restart);
+
+    QTimer timer_;
+    int interval_;
+    bool enabled_;
+};
+
+} // namespace zor

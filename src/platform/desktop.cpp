@@ -1,0 +1,71 @@
+#include "platform/desktop.h"
+
+#include "platform/sdl_audio.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QMessageBox>
+#include <QWidget>
+#include <chrono>
+#include <random>
+
+namespace zor {
+
+namespace {
+
+void showBox(QMessageBox::Icon icon, const QString& text)
+{
+    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+                    QApplication::activeWindow());
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+}
+
+} // namespace
+
+void QtDialogs::message(const QString& text) { showBox(QMessageBox::NoIcon, text); }
+void QtDialogs::warning(const QString& text) { showBox(QMessageBox::Warning, text); }
+void QtDialogs::error(const QString& text) { showBox(QMessageBox::Critical, text); }
+
+int QtDialogs::showModal(QDialog* dialog) { return dialog->exec(); }
+
+void QtDialogs::beep(Beep) { QApplication::beep(); }
+
+void ClockRandom::reseed()
+{
+    state_ = static_cast<unsigned long long>(
+        std::chrono::high_resolution_clock::now().time_since_epoch().count());
+}
+
+int ClockRandom::draw(int n)
+{
+    if (n <= 1)
+        return 0;
+    std::mt19937_64 engine(state_);
+    state_ = engine();
+    return int(std::uniform_int_distribution<int>(0, n - 1)(engine));
+}
+
+Services& services()
+{
+    static Services s;
+    return s;
+}
+
+void installRealServices()
+{
+    Services& s = services();
+    s.sound = makeSdlSoundCues();
+    s.random = std::make_shared<ClockRandom>();
+    s.dialogs = std::make_shared<QtDialogs>();
+    s.makeMusic = [] { return makeSdlMusicPlayer(); };
+    s.quit = [] { QCoreApplication::exit(0); };
+    s.minimise = [] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible())
+                w->showMinimized();
+        }
+    };
+}
+
+} // namespace zor

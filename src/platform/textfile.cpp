@@ -1,0 +1,117 @@
+#include "platform/textfile.h"
+
+#include "platform/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <cerrno>
+#include <cstring>
+
+namespace zor {
+
+namespace {
+
+// Windows-1252 differs from Latin-1 only in 0x80..0x9F. Unassigned bytes map to themselves
+// (as the C1 control characters), so every byte reads back to the byte it came from.
+constexpr char16_t kHighTable[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+    0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0x008D, 0x017D, 0x008F,
+    0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+    0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+};
+
+QString systemReason(int err)
+{
+    return QString::fromLocal8Bit(std::strerror(err));
+}
+
+} // namespace
+
+QString fromCp1252(const QByteArray& bytes)
+{
+    QString out;
+    out.reserve(bytes.size());
+    for (char c : bytes) {
+        const auto b = static_cast<unsigned char>(c);
+        out.append(QChar(b >= 0x80 && b < 0xA0 ? kHighTable[b - 0x80] : char16_t(b)));
+    }
+    return out;
+}
+
+QByteArray toCp1252(const QString& text)
+{
+    QByteArray out;
+    out.reserve(text.size());
+    for (QChar ch : text) {
+        const char16_t u = ch.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            out.append(char(u));
+            continue;
+        }
+        char mapped = '?';
+        for (int i = 0; i < 32; ++i) {
+            if (kHighTable[i] == u) {
+                mapped = char(0x80 + i);
+                break;
+            }
+        }
+        out.append(mapped);
+    }
+    return out;
+}
+
+QString normaliseLineBreaks(const QString& text)
+{
+    QString out;
+    out.reserve(text.size() + 8);
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'\r' || c == u'\n') {
+            const QChar pair = c == u'\r' ? u'\n' : u'\r';
+            if (i + 1 < n && text.at(i + 1) == pair)
+                ++i;
+            out.append(QLatin1String("\r\n"));
+        } else {
+            out.append(c);
+        }
+    }
+    return out;
+}
+
+QString readTextFile(const QString& path)
+{
+    QFile file(path);
+    if (QFileInfo(path).isDir())
+        throw openError(path, systemReason(EISDIR));
+    if (!file.open(QIODevice::ReadOnly))
+        throw openError(path, file.errorString());
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw openError(path, file.errorString());
+    return normaliseLineBreaks(fromCp1252(bytes));
+}
+
+void writeTextFile(const QString& path, const QString& text)
+{
+    const QFileInfo info(path);
+    if (!info.dir().exists())
+        throw createError(path, systemReason(ENOENT));
+    if (info.isDir())
+        throw createError(path, systemReason(EISDIR));
+    // An existing file the user made read-only refuses the save, as an in-place rewrite
+    // would; the rename below must not quietly replace it.
+    if (info.exists() && !info.isWritable())
+        throw createError(path, systemReason(EACCES));
+
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        throw createError(path, file.errorString());
+    const QByteArray bytes = toCp1252(text);
+    if (file.write(bytes) != bytes.size() || !file.commit())
+        throw createError(path, file.errorString());
+}
+
+} // namespace zor

@@ -1,0 +1,145 @@
+// The settings store: buffers, placeholders, start-up load order, loads and saves and what
+// survives each failure.
+#include "fakes.h"
+#include "platform/errors.h"
+#include "settings/store.h"
+
+#include <QTest>
+
+using namespace zor;
+
+class Store : public QObject {
+    Q_OBJECT
+
+    static QString failureOf(const std::function<void()>& fn)
+    {
+        try {
+            fn();
+        } catch (const AppError& e) {
+            return e.text();
+        }
+        return QStringLiteral("<no failure>");
+    }
+
+private slots:
+    void placeholdersAreNoValidValue()
+    {
+        SettingsStore store;
+        QCOMPARE(store.get(Setting::som), QStringLiteral("som"));
+        QCOMPARE(store.get(Setting::animacao), QStringLiteral("anima\r\ncao"));
+        QCOMPARE(store.get(Setting::musica), QStringLiteral("music\r\na"));
+        QCOMPARE(store.get(Setting::modo), QStringLiteral("m\r\nod\r\no"));
+        QCOMPARE(store.get(Setting::nome), QStringLiteral("M\r\ne\r\nm\r\no\r\n1"));
+        QCOMPARE(store.get(Setting::coc), QStringLiteral("v\r\na\r\nl\r\no\r\nr"));
+        QCOMPARE(store.get(Setting::apostascn), QStringLiteral("nomecn"));
+        for (Setting s : SettingsStore::kAll) {
+            const QString v = store.get(s);
+            QVERIFY(v != "s" && v != "n" && v != "1" && v != "0");
+        }
+    }
+
+    void installedTreeLoadsWithEveryValueValid()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        store.loadAll();
+        QCOMPARE(store.get(Setting::som), QStringLiteral("s"));
+        QCOMPARE(store.get(Setting::memo), QStringLiteral("1"));
+        QCOMPARE(store.get(Setting::design), QStringLiteral("Tema do Cassino ZOR"));
+        QCOMPARE(store.get(Setting::dinheirocn), QStringLiteral("100"));
+        // No installed file ends with a line break.
+        for (Setting s : SettingsStore::kAll)
+            QVERIFY2(!store.get(s).endsWith("\n"), qPrintable(SettingsStore::name(s)));
+    }
+
+    void loadTakesTheWholeTextUnparsed()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        env.writeFile("Config/som.txt", "s\n");
+        store.load(Setting::som);
+        QCOMPARE(store.get(Setting::som), QStringLiteral("s\r\n"));
+        env.writeFile("Config/som.txt", "");
+        store.load(Setting::som);
+        QCOMPARE(store.get(Setting::som), QString());
+        env.writeFile("Config/Jogos/cn/design.txt", "Bras\xF5" "es de Times");
+        store.load(Setting::design);
+        QCOMPARE(store.get(Setting::design), QStringLiteral("Brasões de Times"));
+        const QByteArray huge(2 * 1024 * 1024, 'x');
+        env.writeFile("Config/cor.txt", huge);
+        store.load(Setting::memo);
+        QCOMPARE(store.get(Setting::memo).size(), huge.size());
+    }
+
+    void setIsMemoryOnlyUntilSave()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        store.set(Setting::som, "n");
+        QCOMPARE(store.get(Setting::som), QStringLiteral("n"));
+        QCOMPARE(env.readFile("Config/som.txt"), QByteArray("s"));
+        store.save(Setting::som);
+        QCOMPARE(env.readFile("Config/som.txt"), QByteArray("n"));
+        store.set(Setting::nomecn, QStringLiteral("João\r\nSilva"));
+        store.save(Setting::nomecn);
+        QCOMPARE(env.readFile("Config/Jogos/cn/nome.txt"), QByteArray("Jo\xE3o\r\nSilva"));
+    }
+
+    void gameDirectoryIsMatchedWhateverItsCase()
+    {
+        zortest::TestEnv env;
+        // dinheirocn is spelled with "jogos"; it reaches the one directory "Jogos".
+        QCOMPARE(SettingsStore::path(Setting::dinheirocn), QStringLiteral("Config/jogos/cn/dinheiro.txt"));
+        QCOMPARE(SettingsStore::diskPath("config/JOGOS/CN/dinheiro.txt"), QStringLiteral("Config/Jogos/cn/dinheiro.txt"));
+        QCOMPARE(SettingsStore::diskPath("Config/jogos/Coc/Nome.TXT"), QStringLiteral("Config/Jogos/coc/Nome.TXT"));
+        SettingsStore store;
+        store.set(Setting::dinheirocn, "250");
+        store.save(Setting::dinheirocn);
+        QCOMPARE(env.readFile("Config/Jogos/cn/dinheiro.txt"), QByteArray("250"));
+        QVERIFY(!env.exists("Config/jogos"));
+        env.writeFile("Config/Jogos/cn/dinheiro.txt", "-5");
+        store.load(Setting::dinheirocn);
+        QCOMPARE(store.get(Setting::dinheirocn), QStringLiteral("-5"));
+    }
+
+    void startupLoadStopsAtTheFirstMissingFile()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        env.remove("Config/musica.txt");
+        env.writeFile("Config/cor.txt", "3");
+        const QString text = failureOf([&] { store.loadAll(); });
+        QVERIFY2(text.startsWith("Cannot open file \"Config/musica.txt\". "), qPrintable(text));
+        QCOMPARE(store.get(Setting::som), QStringLiteral("s"));
+        QCOMPARE(store.get(Setting::animacao), QStringLiteral("s"));
+        // This one and all later keep their placeholders.
+        QCOMPARE(store.get(Setting::musica), QStringLiteral("music\r\na"));
+        QCOMPARE(store.get(Setting::memo), QStringLiteral("memo"));
+        QCOMPARE(store.get(Setting::apostascn), QStringLiteral("nomecn"));
+    }
+
+    void failedLoadKeepsThePreviousText()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        store.set(Setting::design, "Ferrari");
+        env.remove("Config/Jogos/cn/design.txt");
+        QVERIFY(failureOf([&] { store.load(Setting::design); }).startsWith("Cannot open file"));
+        QCOMPARE(store.get(Setting::design), QStringLiteral("Ferrari"));
+    }
+
+    void saveWithoutItsDirectoryIsRefusedAndCreatesNothing()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        env.remove("Config/Jogos/cn");
+        store.set(Setting::dinheirocn, "7");
+        const QString text = failureOf([&] { store.save(Setting::dinheirocn); });
+        QVERIFY2(text.startsWith("Cannot create file \"Config/Jogos/cn/dinheiro.txt\". "), qPrintable(text));
+        QVERIFY(!env.exists("Config/Jogos/cn"));
+        QVERIFY(!env.exists("Config/jogos"));
+    }
+};
+
+QTEST_MAIN(Store)
+#include "test_store.moc"

@@ -1,0 +1,142 @@
+#include "fakes.h"
+
+#include "controls/timer.h"
+#include "settings/store.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace zortest {
+
+QStringList FakeSound::files() const
+{
+    QStringList out;
+    for (const auto& c : played)
+        out << c.file;
+    return out;
+}
+
+bool FakeMusic::open(const QString& file)
+{
+    log_->append(QStringLiteral("open ") + file);
+    open_ = openOk_;
+    return open_;
+}
+
+int FakeRandom::draw(int n)
+{
+    drawnFrom.append(n);
+    if (script.isEmpty())
+        return 0;
+    return script.takeFirst() % (n > 0 ? n : 1);
+}
+
+int FakeDialogs::showModal(QDialog* dialog)
+{
+    modalShown.append(dialog->objectName());
+    dialog->setResult(0);
+    dialog->show();
+    if (auto it = scripts.find(dialog->objectName()); it != scripts.end())
+        (*it)(dialog);
+    if (dialog->isVisible())
+        dialog->close();
+    return dialog->result();
+}
+
+QStringList FakeDialogs::texts(const QString& kind) const
+{
+    QStringList out;
+    for (const auto& m : messages) {
+        if (kind.isEmpty() || m.kind == kind)
+            out << m.text;
+    }
+    return out;
+}
+
+namespace {
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString src = it.next();
+        const QString dst = to + src.mid(from.size());
+        if (it.fileInfo().isDir())
+            QDir().mkpath(dst);
+        else
+            QFile::copy(src, dst);
+    }
+}
+
+} // namespace
+
+QString sourceConfigDir() { return QStringLiteral(ZOR_SOURCE_CONFIG_DIR); }
+QString generatedGameDir() { return QStringLiteral(ZOR_GENERATED_GAME_DIR); }
+
+TestEnv::TestEnv(Assets assets)
+{
+    static int counter = 0;
+    dir_ = QDir::tempPath() + QStringLiteral("/zor-test-%1-%2").arg(QCoreApplication::applicationPid()).arg(++counter);
+    QDir(dir_).removeRecursively();
+    QDir().mkpath(dir_);
+    if (assets == WithGameFiles)
+        copyTree(generatedGameDir(), dir_);
+    copyTree(sourceConfigDir(), dir_ + QStringLiteral("/Config"));
+    oldCwd_ = QDir::currentPath();
+    QDir::setCurrent(dir_);
+
+    zor::Services& s = zor::services();
+    s.sound = sound;
+    s.random = random;
+    s.dialogs = dialogs;
+    s.makeMusic = [this] { return std::make_unique<FakeMusic>(&musicLog, musicOpens); };
+    s.quit = [this] { ++quits; };
+    s.minimise = [this] { ++minimises; };
+    zor::Timer::setManualMode(true);
+    zor::settings().reset();
+}
+
+TestEnv::~TestEnv()
+{
+    QDir::setCurrent(oldCwd_);
+    QDir(dir_).removeRecursively();
+}
+
+void TestEnv::writeFile(const QString& relPath, const QByteArray& bytes) const
+{
+    const QString path = dir_ + u'/' + relPath;
+    QDir().mkpath(QFileInfo(path).path());
+    QFile f(path);
+    QFile::setPermissions(path, QFile::permissions(path) | QFileDevice::WriteOwner);
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        qFatal("cannot write %s", qPrintable(path));
+    f.write(bytes);
+}
+
+QByteArray TestEnv::readFile(const QString& relPath) const
+{
+    QFile f(dir_ + u'/' + relPath);
+    if (!f.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return f.readAll();
+}
+
+bool TestEnv::exists(const QString& relPath) const
+{
+    return QFileInfo::exists(dir_ + u'/' + relPath);
+}
+
+bool TestEnv::remove(const QString& relPath) const
+{
+    const QString path = dir_ + u'/' + relPath;
+    if (QFileInfo(path).isDir())
+        return QDir(path).removeRecursively();
+    return QFile::remove(path);
+}
+
+} // namespace zortest
