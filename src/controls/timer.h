@@ -27,6 +27,9 @@ public:
     // The interval the message loop really uses.
     int effectiveInterval() const { return interval_ < kFloorMs ? kFloorMs : interval_; }
 
+    // Milliseconds until the next tick, or -1 when not running (manual mode: -1).
+    int remainingMs() const { return timer_.remainingTime(); }
+
     // Fires one tick now, as the message loop would.
     void tick();
 
