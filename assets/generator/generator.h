@@ -16,5 +16,11 @@ void writeMusic(const QDir& gameDir);
 // Pictures held by the screen layouts, compiled into the program as Qt resources under
 // ":/layout/". Returns the paths written, relative to layoutDir ("menu/fundo.jpg", ...).
 QStringList writeLayoutPictures(const QDir& layoutDir);
+// Layout pictures of the game chooser ("chooser/...").
+QStringList writeChooserPictures(const QDir& layoutDir);
+// Layout pictures of the help and about screens and the name dialog ("help/...", "about/...").
+QStringList writeShellScreenPictures(const QDir& layoutDir);
+// Layout pictures of the configuration and design screens ("config/...", "design/...").
+QStringList writeSettingsPictures(const QDir& layoutDir);
 
 } // namespace assetgen

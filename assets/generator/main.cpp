@@ -29,7 +29,10 @@ int main(int argc, char** argv)
     assetgen::writeGamePictures(QDir(gameDir));
     assetgen::writeSounds(QDir(gameDir));
     assetgen::writeMusic(QDir(gameDir));
-    const QStringList layoutFiles = assetgen::writeLayoutPictures(QDir(layoutDir));
+    const QDir layout(layoutDir);
+    const QStringList layoutFiles = assetgen::writeLayoutPictures(layout)
+        + assetgen::writeChooserPictures(layout) + assetgen::writeShellScreenPictures(layout)
+        + assetgen::writeSettingsPictures(layout);
 
     QFile qrc(QDir(layoutDir).filePath(QStringLiteral("layout.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

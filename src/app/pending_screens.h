@@ -5,6 +5,13 @@
 // chooser again and hides the main menu.
 #include <QDialog>
 
+// Screens already built, for the callers that still include this header for them.
+#include "settings/config_screen.h"
+#include "settings/design_screen.h"
+#include "shell/about_screens.h"
+#include "shell/help_screens.h"
+#include "shell/name_dialog.h"
+
 namespace zor {
 
 class PendingScreen : public QDialog {
@@ -32,10 +39,7 @@ private:
 ZOR_PENDING(Tfrm_CoC1)
 ZOR_PENDING(Tfrm_CoC2)
 ZOR_PENDING(TCoC_jogo)
-ZOR_PENDING(Tfrm_conf)
 ZOR_PENDING(Tcoc_modo)
-ZOR_PENDING(Tfrm_nome)
-ZOR_PENDING(Tdesign)
 ZOR_PENDING(Tfrm_cn)
 ZOR_PENDING(Tfrm_estourou)
 ZOR_PENDING(Taposta)
@@ -43,13 +47,11 @@ ZOR_PENDING(Tperdeu)
 ZOR_PENDING(Tganhou)
 ZOR_PENDING(Tcerto)
 ZOR_PENDING(Tempate)
-ZOR_PENDING(Tajudamenu1)
-ZOR_PENDING(Tdesen)
-ZOR_PENDING(Tcassino)
-ZOR_PENDING(Tajudacn)
-ZOR_PENDING(Tajudabj)
-ZOR_PENDING(Tajudacoc)
-ZOR_PENDING(Tajudaconf)
-ZOR_PENDING(Tfrm_bj)
+
+// The Blackjack table is made anew by the game chooser at every visit.
+class Tfrm_bj final : public zor::PendingScreen {
+public:
+    Tfrm_bj();
+};
 
 #undef ZOR_PENDING

@@ -3,8 +3,13 @@
 #include "app/loading.h"
 #include "app/pending_screens.h"
 #include "platform/services.h"
+#include "settings/config_screen.h"
+#include "settings/design_screen.h"
+#include "shell/about_screens.h"
 #include "shell/alerta.h"
 #include "shell/game_chooser.h"
+#include "shell/help_screens.h"
+#include "shell/name_dialog.h"
 #include "shell/main_menu.h"
 
 #include <QApplication>
@@ -74,11 +79,11 @@ void createScreens()
     frm_CoC1 = new Tfrm_CoC1(QStringLiteral("frm_CoC1"), kCoinTitle, {888, 616}, K::GameScreen);
     frm_CoC2 = new Tfrm_CoC2(QStringLiteral("frm_CoC2"), kCoinTitle, {889, 616}, K::GameScreen);
     CoC_jogo = new TCoC_jogo(QStringLiteral("CoC_jogo"), kCoinTitle, {886, 613}, K::GameScreen, true);
-    frm_conf = new Tfrm_conf(QStringLiteral("frm_conf"), QStringLiteral("Configurações"), {238, 285}, K::Dialog);
+    frm_conf = new Tfrm_conf;
     Alerta = new TAlerta;
     coc_modo = new Tcoc_modo(QStringLiteral("coc_modo"), QStringLiteral("Cassino ZOR - Modos de Jogo"), {302, 289}, K::Dialog);
-    frm_nome = new Tfrm_nome(QStringLiteral("frm_nome"), QStringLiteral("Digite seu Nome"), {270, 82}, K::Dialog);
-    design = new Tdesign(QStringLiteral("design"), QStringLiteral("Tela de Design"), {253, 527}, K::Dialog);
+    frm_nome = new Tfrm_nome;
+    design = new Tdesign;
     frm_cn = new Tfrm_cn(QStringLiteral("frm_cn"), kSlotTitle, {852, 537}, K::GameScreen, true);
     frm_estourou = new Tfrm_estourou(QStringLiteral("frm_estourou"), QStringLiteral("Que pena ! Você estourou !"), {271, 208}, K::Dialog);
     aposta = new Taposta(QStringLiteral("aposta"), QStringLiteral("Faça sua aposta"), {272, 156}, K::Dialog);
@@ -86,13 +91,13 @@ void createScreens()
     ganhou = new Tganhou(QStringLiteral("ganhou"), QStringLiteral("Você ganhou !"), {264, 213}, K::Dialog);
     certo = new Tcerto(QStringLiteral("certo"), QStringLiteral("Black Jack - 21 na Mosca"), {249, 273}, K::Dialog);
     empate = new Tempate(QStringLiteral("empate"), QStringLiteral("Empate !"), {249, 208}, K::Dialog);
-    ajudamenu1 = new Tajudamenu1(QStringLiteral("ajudamenu1"), QStringLiteral("Ajuda"), {788, 280}, K::Dialog);
-    desen = new Tdesen(QStringLiteral("desen"), QStringLiteral("Desenvolvedores"), {688, 460}, K::Dialog);
-    cassino = new Tcassino(QStringLiteral("cassino"), QStringLiteral("O Cassino ZOR"), {953, 575}, K::Dialog);
-    ajudacn = new Tajudacn(QStringLiteral("ajudacn"), QStringLiteral("Ajuda do Caça-Níquel"), {784, 382}, K::Dialog);
-    ajudabj = new Tajudabj(QStringLiteral("ajudabj"), QStringLiteral("Ajuda do BlackJack(Jogo do 21)"), {691, 285}, K::Dialog);
-    ajudacoc = new Tajudacoc(QStringLiteral("ajudacoc"), QStringLiteral("Ajuda do Cara ou Coroa"), {742, 477}, K::Dialog);
-    ajudaconf = new Tajudaconf(QStringLiteral("ajudaconf"), QStringLiteral("Ajuda de Configurações"), {931, 369}, K::Dialog);
+    ajudamenu1 = new Tajudamenu1;
+    desen = new Tdesen;
+    cassino = new Tcassino;
+    ajudacn = new Tajudacn;
+    ajudabj = new Tajudabj;
+    ajudacoc = new Tajudacoc;
+    ajudaconf = new Tajudaconf;
 }
 
 void createMainMenu()

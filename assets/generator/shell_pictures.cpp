@@ -1,0 +1,10 @@
+#include "generator.h"
+
+namespace assetgen {
+
+QStringList writeShellScreenPictures(const QDir&)
+{
+    return {};
+}
+
+} // namespace assetgen
