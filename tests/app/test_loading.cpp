@@ -4,6 +4,8 @@
 #include "app/screens.h"
 #include "fakes.h"
 #include "settings/store.h"
+#include "shell/alerta.h"
+#include "shell/game_chooser.h"
 #include "shell/main_menu.h"
 
 #include <QApplication>
