@@ -39,7 +39,7 @@ TLoading::TLoading()
 
 void TLoading::FormCreate()
 {
-    QApplication::setApplicationDisplayName(QString::fromUtf8(zor::kTitle));
+    zor::setApplicationTitle(QString::fromUtf8(zor::kTitle));
 }
 
 void TLoading::resizeClient(QSize size)

@@ -10,7 +10,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     zor::initApplication();
     zor::installRealServices();
-    QApplication::setApplicationDisplayName(QString::fromUtf8(zor::kFirstTitle));
+    zor::setApplicationTitle(QString::fromUtf8(zor::kFirstTitle));
     zor::createScreens();
     Loading->show();
     const int rc = QApplication::exec();

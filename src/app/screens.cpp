@@ -68,7 +68,7 @@ void initApplication()
     // window: the program ends only where a screen says so.
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setApplicationName(QStringLiteral("cassino-zor"));
-    QApplication::setApplicationDisplayName(QString::fromUtf8(kFirstTitle));
+    setApplicationTitle(QString::fromUtf8(kFirstTitle));
 }
 
 void createScreens()

@@ -22,12 +22,24 @@ Picture::Picture(QWidget* parent, const QString& name, QRect rect)
 void Picture::setPicture(const QPixmap& pixmap)
 {
     pixmap_ = pixmap;
+    layoutPath_.clear();
     update();
 }
 
 void Picture::setLayoutPicture(const QString& path)
 {
-    setPicture(QPixmap(QLatin1String(":/layout/") + path));
+    pixmap_ = QPixmap();
+    layoutPath_ = QLatin1String(":/layout/") + path;
+    update();
+}
+
+const QPixmap& Picture::picture() const
+{
+    if (!layoutPath_.isEmpty()) {
+        pixmap_ = QPixmap(layoutPath_);
+        layoutPath_.clear();
+    }
+    return pixmap_;
 }
 
 void Picture::loadFromFile(const QString& fileName)
@@ -60,14 +72,15 @@ QPixmap loadPictureFile(const QString& fileName)
 
 void Picture::paintEvent(QPaintEvent*)
 {
-    if (pixmap_.isNull())
+    const QPixmap& pixmap = picture();
+    if (pixmap.isNull())
         return;
     QPainter p(this);
     p.setRenderHint(QPainter::SmoothPixmapTransform);
     if (stretch_)
-        p.drawPixmap(rect(), pixmap_);
+        p.drawPixmap(rect(), pixmap);
     else
-        p.drawPixmap(0, 0, pixmap_);
+        p.drawPixmap(0, 0, pixmap);
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* e)

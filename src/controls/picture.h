@@ -18,8 +18,8 @@ public:
     // Loads a picture file (JPEG or bitmap) by name at the moment of use. On failure throws
     // the loader's AppError and keeps the previous picture.
     void loadFromFile(const QString& fileName);
-    const QPixmap& picture() const { return pixmap_; }
-    bool hasPicture() const { return !pixmap_.isNull(); }
+    const QPixmap& picture() const;
+    bool hasPicture() const { return !layoutPath_.isEmpty() || !pixmap_.isNull(); }
     // Transparent pictures paint their alpha channel over what lies behind them.
     void setStretch(bool on) { stretch_ = on; update(); }
 
@@ -37,7 +37,10 @@ protected:
     void mouseReleaseEvent(QMouseEvent* e) override;
 
 private:
-    QPixmap pixmap_;
+    // Embedded pictures are decoded when first painted or asked for, so that the screens
+    // created hidden at start-up cost next to nothing until they are shown.
+    mutable QPixmap pixmap_;
+    mutable QString layoutPath_;
     bool stretch_ = true;
     bool leftDown_ = false;
 };

@@ -15,7 +15,7 @@ namespace {
 
 void showBox(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, QApplication::applicationDisplayName(), text, QMessageBox::Ok,
+    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
@@ -45,6 +45,13 @@ int ClockRandom::draw(int n)
     state_ = engine();
     return int(std::uniform_int_distribution<int>(0, n - 1)(engine));
 }
+
+namespace {
+QString g_title;
+}
+
+QString applicationTitle() { return g_title; }
+void setApplicationTitle(const QString& title) { g_title = title; }
 
 Services& services()
 {

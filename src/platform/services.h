@@ -77,6 +77,11 @@ struct Services {
 };
 
 Services& services();
+
+// The application title: the text message boxes bear in their title bar. (Kept apart from Qt's
+// application display name, which X11 desktops would append to every window's caption.)
+QString applicationTitle();
+void setApplicationTitle(const QString& title);
 // Installs the real desktop services (SDL2_mixer sound and music, Qt message boxes).
 void installRealServices();
 

@@ -28,7 +28,6 @@ void TAlerta::layout()
     CheckBox1 = new zor::CheckBox(this, QStringLiteral("CheckBox1"), QStringLiteral("Não exibir avisos e alertas"),
                                   QRect(12, 124, 200, 20));
     CheckBox1->setCursor(Qt::PointingHandCursor);
-    CheckBox1->setStyleSheet(QStringLiteral("background: transparent;"));
     zor::on(CheckBox1, &QCheckBox::clicked, this, [this] { CheckBox1Click(); });
 
     Button1 = new zor::Button(this, QStringLiteral("Button1"), QStringLiteral("Fechar"), QRect(320, 120, 88, 27));

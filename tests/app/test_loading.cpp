@@ -57,9 +57,9 @@ private slots:
 
     void creationSetsTheTitleThatStays()
     {
-        QApplication::setApplicationDisplayName(kFirstTitle);
+        setApplicationTitle(kFirstTitle);
         start();
-        QCOMPARE(QApplication::applicationDisplayName(), QStringLiteral("·!¦[ Cassino ZOR ]¦!·"));
+        QCOMPARE(applicationTitle(), QStringLiteral("·!¦[ Cassino ZOR ]¦!·"));
         QCOMPARE(Loading->windowTitle(), QStringLiteral("Carregando Cassino ZOR..."));
         QVERIFY(!frm_Menu);
         QCOMPARE(frm_Jogos->windowTitle(), QStringLiteral("Cassino ZOR - Jogos"));
