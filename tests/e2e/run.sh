@@ -1,0 +1,472 @@
+#!/usr/bin/env bash
+# End-to-end run of the real program under Xvfb with openbox, driven by xdotool as a player
+# would drive it: start-up and hand-over to the main menu, the menu button and its panel, the
+# desktop launcher, Enter to the game chooser and back, closing; Esc on the loading screen; a
+# missing settings file at start; the one-time warning, its "Fechar" button and its check box.
+#
+#   run.sh <program> <game folder> <screenshot folder>
+#
+# Every scenario runs the program (by its own path, never a copy) from a fresh temporary copy
+# of the game folder with its own HOME and desktop folder, so nothing of the caller's is read
+# or written. Prints one "ok - ..." / "not ok - ..." line per check and "N passed, M failed"
+# at the end; exits non-zero if any check failed. Timings are real time on a real X server,
+# hence the polling loops with bounded waits.
+set -u
+
+if [ $# -ne 3 ]; then
+    echo "usage: $0 <program> <game folder> <screenshot folder>" >&2
+    exit 2
+fi
+
+HERE=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+# shellcheck source=SCRIPTDIR/xsession.sh
+source "$HERE/xsession.sh"
+
+PROG=$(realpath -e "$1" 2>/dev/null) || { echo "not ok - program $1 exists"; echo "0 passed, 1 failed"; exit 1; }
+GAME=$(realpath -e "$2" 2>/dev/null) || { echo "not ok - game folder $2 exists"; echo "0 passed, 1 failed"; exit 1; }
+SHOTS=$3
+mkdir -p "$SHOTS"
+SHOTS=$(realpath "$SHOTS")
+
+LOADING_TITLE="Carregando Cassino ZOR..."
+MENU_TITLE="Cassino ZOR - Menu Principal"
+CHOOSER_TITLE="Cassino ZOR - Jogos"
+APP_TITLE="·!¦[ Cassino ZOR ]¦!·"
+WARNING_TITLE="Aviso"
+
+PASSED=0
+FAILED=0
+ok() { echo "ok - $*"; PASSED=$((PASSED + 1)); }
+not_ok() { echo "not ok - $*"; FAILED=$((FAILED + 1)); }
+# check "<description>" command...: one result line for the command's success.
+check() {
+    local what=$1
+    shift
+    if "$@"; then ok "$what"; else not_ok "$what"; fi
+}
+note() { echo "# $*"; }
+
+WORK=""
+APP_PID=""
+cleanup() {
+    xs_kill "$APP_PID"
+    xs_stop
+    [ -n "$WORK" ] && rm -rf "$WORK"
+}
+trap cleanup EXIT
+trap 'exit 130' INT TERM
+
+for tool in Xvfb openbox xdotool xprop xwininfo import convert compare; do
+    if ! command -v "$tool" >/dev/null; then
+        not_ok "tool $tool is installed (scripts/install-deps)"
+        echo "$PASSED passed, $FAILED failed"
+        exit 1
+    fi
+done
+
+WORK=$(mktemp -d /tmp/zor-e2e.XXXXXX)
+if ! xs_start; then
+    not_ok "Xvfb and openbox start"
+    echo "$PASSED passed, $FAILED failed"
+    exit 1
+fi
+note "X server $DISPLAY, program $PROG"
+
+# ---------------------------------------------------------------------------------------------
+# Helpers
+
+# new_game <name>: a fresh game folder $G (data files and Config, never the program itself)
+# with its own home $H and desktop folder $H/Desktop; warnings off.
+new_game() {
+    local f
+    G=$WORK/$1/game
+    H=$WORK/$1/home
+    rm -rf "${WORK:?}/$1"
+    mkdir -p "$G" "$H/Desktop" "$WORK/$1/runtime"
+    chmod 700 "$WORK/$1/runtime"
+    for f in "$GAME"/* "$GAME"/.[!.]*; do
+        [ -e "$f" ] || continue
+        [ "$(basename "$f")" = Config ] && continue
+        [ "$f" -ef "$PROG" ] && continue
+        cp -r "$f" "$G/"
+    done
+    rm -rf "$G/Config"
+    cp -r "$GAME/Config" "$G/Config"
+    printf n >"$G/Config/alerta.txt"
+    G=$(realpath "$G")
+}
+
+# start_game <name>: runs the program from $G; sets APP_PID and T0 (ms).
+start_game() {
+    T0=$(xs_now_ms)
+    (
+        cd "$G" || exit 127
+        exec env -u LC_ALL -u LC_MESSAGES -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
+            HOME="$H" XDG_DESKTOP_DIR="$H/Desktop" XDG_RUNTIME_DIR="$WORK/$1/runtime" \
+            SDL_AUDIODRIVER=dummy LANG=pt_BR.UTF-8 QT_QPA_PLATFORM=xcb \
+            "$PROG"
+    ) >"$WORK/$1/program.log" 2>&1 &
+    APP_PID=$!
+}
+
+elapsed() { echo $(($(xs_now_ms) - T0)); }
+
+# stop_game: ends the program of the current scenario if it still runs.
+stop_game() {
+    xs_kill "$APP_PID"
+    APP_PID=""
+}
+
+# end_game <what>: closes the menu window as the player would and checks a clean exit.
+end_game() {
+    local menu
+    if menu=$(xs_find "$APP_PID" "$MENU_TITLE"); then
+        xs_close "$menu"
+        if xs_wait_exit "$APP_PID" 5000; then
+            check "$1: closing the menu window ends the program with status 0 (status $XS_RC)" [ "$XS_RC" = 0 ]
+            APP_PID=""
+        else
+            not_ok "$1: closing the menu window ends the program within 5 s"
+        fi
+    else
+        not_ok "$1: the menu window is there to be closed"
+    fi
+    stop_game
+}
+
+shot() {
+    import -window root "$SHOTS/$1.png" 2>/dev/null
+}
+
+# region_diff <a.png> <b.png> <x> <y> <w> <h>: number of pixels that differ (8% fuzz) between
+# the same rectangle of two screenshots.
+region_diff() {
+    local a=$WORK/crop-a.png b=$WORK/crop-b.png geo="$5x$6+$3+$4"
+    if ! convert "$1" -crop "$geo" +repage "$a" || ! convert "$2" -crop "$geo" +repage "$b"; then
+        echo -1
+        return
+    fi
+    compare -metric AE -fuzz 8% "$a" "$b" null: 2>&1 | awk '{printf "%d\n", $1}'
+}
+
+# region_pair_diff <image> <x1> <y1> <x2> <y2> <w> <h>: pixels that differ (6% fuzz) between
+# two rectangles of the same screenshot.
+region_pair_diff() {
+    local a=$WORK/crop-a.png b=$WORK/crop-b.png
+    if ! convert "$1" -crop "$6x$7+$2+$3" +repage "$a" || ! convert "$1" -crop "$6x$7+$4+$5" +repage "$b"; then
+        echo -1
+        return
+    fi
+    compare -metric AE -fuzz 6% "$a" "$b" null: 2>&1 | awk '{printf "%d\n", $1}'
+}
+
+# check_title <what> <window> <title>: the window's title is exactly the given text (the
+# window manager shows what the program sets, so nothing may be added to it).
+check_title() {
+    local got
+    got=$(timeout 5 xdotool getwindowname "$2" 2>/dev/null)
+    if [ "$got" = "$3" ]; then
+        ok "$1: its title is exactly \"$3\""
+    else
+        not_ok "$1: its title is exactly \"$3\" (it is \"$got\")"
+    fi
+}
+
+# size_is <window> <w> <h>
+size_is() { [ "$(xs_size "$1")" = "$2 $3" ]; }
+
+# appears <pid> <title prefix> <ms>: xs_wait_window without printing the window.
+appears() { xs_wait_window "$@" >/dev/null; }
+
+# near <value> <target> <tolerance>
+near() { [ "$1" -ge $(($2 - $3)) ] && [ "$1" -le $(($2 + $3)) ]; }
+
+# near2 <x> <y> <target x> <target y> <tolerance>
+near2() { near "$1" "$3" "$5" && near "$2" "$4" "$5"; }
+
+between() { [ "$1" -ge "$2" ] && [ "$1" -le "$3" ]; }
+
+# file_holds <file> <text>: the file's bytes are exactly the text, nothing after it.
+file_holds() { [ "$(stat -c %s "$1")" = "${#2}" ] && [ "$(cat "$1")" = "$2" ]; }
+
+show_windows() {
+    local line
+    while read -r line; do note "  window $line"; done < <(xs_windows "$APP_PID")
+}
+
+# ---------------------------------------------------------------------------------------------
+# 1. A normal start: loading screen, hand-over to the menu, the menu button and its panel, the
+#    desktop launcher, Enter to the game chooser and back, closing the menu ends the program.
+scenario1() {
+    local s=normal loading menu chooser t ox oy w h n launcher
+    note "scenario 1: normal start"
+    new_game $s
+    start_game $s
+
+    if loading=$(xs_wait_window "$APP_PID" "$LOADING_TITLE" 3000); then
+        ok "start: the loading screen appears ($(elapsed) ms after start)"
+        check_title "start: the loading screen" "$loading" "$LOADING_TITLE"
+        read -r w h < <(xs_size "$loading")
+        check "start: the loading screen's client area is about 322x96 (${w}x${h})" \
+            near2 "${w:-0}" "${h:-0}" 322 96 8
+    else
+        not_ok "start: the loading screen appears within 3 s"
+        show_windows
+    fi
+
+    # Ten loading steps of 278 ms, plus the program's own start-up.
+    if menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" $((4500 - $(elapsed)))); then
+        t=$(elapsed)
+        ok "start: the main menu appears within 4.5 s ($t ms after start)"
+        check "start: the main menu does not appear before the ten loading steps (${t} ms >= 2500 ms)" [ "$t" -ge 2500 ]
+    else
+        not_ok "start: the main menu appears within 4.5 s of start"
+        show_windows
+        stop_game
+        return
+    fi
+    check "start: the loading screen is hidden once the menu is shown" xs_wait_gone "$APP_PID" "$LOADING_TITLE" 500
+    check_title "menu" "$menu" "$MENU_TITLE"
+    read -r w h < <(xs_size "$menu")
+    check "menu: its client area is 800x528 (${w}x${h})" [ "${w:-0}x${h:-0}" = 800x528 ]
+    read -r ox oy < <(xs_origin "$menu")
+    ox=${ox:-0} oy=${oy:-0}
+    check "menu: it is centred on the 1024x768 screen (client at $ox,$oy)" \
+        near2 $((ox + 400)) $((oy + 264)) 512 384 40
+
+    sleep 0.4
+    shot menu
+
+    # The menu button: moving onto it shows its highlight, pressing it opens the panel.
+    xdotool mousemove $((ox + 300)) $((oy + 200))
+    sleep 0.1
+    xdotool mousemove $((ox + 70)) $((oy + 500))
+    sleep 0.05
+    xdotool mousemove $((ox + 80)) $((oy + 500))
+    sleep 0.4
+    shot menu-hover
+    n=$(region_diff "$SHOTS/menu.png" "$SHOTS/menu-hover.png" $((ox + 1)) $((oy + 483)) 157 38)
+    check "menu: the pointer on the menu button highlights it ($n of 5966 pixels changed)" [ "$n" -gt 600 ]
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+    sleep 0.4
+    shot menu-panel
+    n=$(region_diff "$SHOTS/menu.png" "$SHOTS/menu-panel.png" $((ox + 4)) $((oy + 331)) 153 154)
+    check "menu: pressing the menu button opens the panel ($n of 23562 pixels changed)" [ "$n" -gt 7000 ]
+
+    # The desktop launcher written at start.
+    launcher="$H/Desktop/Cassino ZOR.desktop"
+    if [ -f "$launcher" ]; then
+        ok "launcher: \"Cassino ZOR.desktop\" is written to the desktop folder"
+        check "launcher: Exec is the program's own path, quoted" grep -qFx "Exec=\"$PROG\"" "$launcher"
+        check "launcher: Path is the working directory" grep -qFx "Path=$G" "$launcher"
+        grep -E '^(Exec|Path)=' "$launcher" | sed 's/^/#   /'
+    else
+        not_ok "launcher: \"Cassino ZOR.desktop\" is written to the desktop folder"
+        find "$H/Desktop" | sed 's/^/#   /'
+    fi
+
+    # Enter on the menu starts the game chooser; closing the chooser brings the menu back.
+    xs_key "$menu" Return
+    if chooser=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
+        ok "menu: Enter opens the game chooser"
+        check_title "chooser" "$chooser" "$CHOOSER_TITLE"
+        check "menu: it is hidden while the chooser is shown" xs_wait_gone "$APP_PID" "$MENU_TITLE" 1000
+        sleep 0.3
+        shot chooser
+        xs_close "$chooser"
+        if xs_wait_window "$APP_PID" "$MENU_TITLE" 3000 >/dev/null; then
+            ok "chooser: closing it shows the main menu again"
+            check "chooser: it is hidden after closing" xs_wait_gone "$APP_PID" "$CHOOSER_TITLE" 1000
+            check "chooser: closing it does not end the program" xs_alive "$APP_PID"
+            sleep 0.3
+            shot menu-again
+        else
+            not_ok "chooser: closing it shows the main menu again"
+            show_windows
+        fi
+    else
+        not_ok "menu: Enter opens the game chooser"
+        show_windows
+    fi
+
+    end_game "menu"
+}
+
+# ---------------------------------------------------------------------------------------------
+# 2. Esc on the loading screen ends the program before the menu is ever shown.
+scenario2() {
+    local s=escape loading t_esc menu_seen=0 ended=0
+    note "scenario 2: Esc on the loading screen"
+    new_game $s
+    start_game $s
+    if ! loading=$(xs_wait_window "$APP_PID" "$LOADING_TITLE" 3000); then
+        not_ok "escape: the loading screen appears"
+        stop_game
+        return
+    fi
+    xs_key "$loading" Escape
+    t_esc=$(elapsed)
+    note "Esc pressed $t_esc ms after start"
+    while [ $(($(elapsed) - t_esc)) -lt 3000 ]; do
+        xs_find "$APP_PID" "$MENU_TITLE" >/dev/null && menu_seen=1
+        if ! xs_alive "$APP_PID"; then
+            ended=1
+            break
+        fi
+        sleep 0.05
+    done
+    if [ $ended = 1 ]; then
+        ok "escape: Esc on the loading screen ends the program ($(($(elapsed) - t_esc)) ms after Esc)"
+        xs_wait_exit "$APP_PID" 1000
+        check "escape: the program ends with status 0 (status $XS_RC)" [ "$XS_RC" = 0 ]
+        APP_PID=""
+    else
+        not_ok "escape: Esc on the loading screen ends the program within 3 s"
+        show_windows
+    fi
+    check "escape: the main menu never appears" [ $menu_seen = 0 ]
+    stop_game
+}
+
+# ---------------------------------------------------------------------------------------------
+# 3. A missing settings file: the error box at start, and the menu still comes up.
+scenario3() {
+    local s=missing w name box="" seen=" " deadline menu
+    note "scenario 3: Config/musica.txt missing"
+    new_game $s
+    rm -f "$G/Config/musica.txt"
+    start_game $s
+    deadline=$((T0 + 4000))
+    while [ -z "$box" ] && [ "$(xs_now_ms)" -lt "$deadline" ] && xs_alive "$APP_PID"; do
+        while read -r w name; do
+            [ -n "$w" ] || continue
+            if [[ $seen != *" $w "* ]]; then
+                note "  window $w \"$name\" at $(elapsed) ms"
+                seen="$seen$w "
+            fi
+            if [ "$name" = "$APP_TITLE" ]; then
+                box=$w
+            elif [ -z "$box" ] && [[ $name != "$LOADING_TITLE"* && $name != "$MENU_TITLE"* ]]; then
+                box=$w
+            fi
+        done < <(xs_windows "$APP_PID")
+        [ -n "$box" ] || sleep 0.05
+    done
+    if [ -n "$box" ]; then
+        ok "missing file: an error box appears at start ($(elapsed) ms)"
+        check_title "missing file: the error box" "$box" "$APP_TITLE"
+        sleep 0.4
+        shot missing-config-error
+        name=$(timeout 5 xdotool getwindowname "$box" 2>/dev/null)
+        xs_key "$box" Return
+        check "missing file: Enter dismisses the error box" xs_wait_gone "$APP_PID" "${name:-?}" 2000
+        # The start goes on as usual: the loading screen is on view until the hand-over.
+        check "missing file: the loading screen is shown after the error box ($(elapsed) ms)" \
+            appears "$APP_PID" "$LOADING_TITLE" 1000
+    else
+        not_ok "missing file: an error box appears at start"
+        shot missing-config-no-error
+    fi
+    if menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" $((6000 - $(elapsed)))); then
+        ok "missing file: the main menu still appears ($(elapsed) ms after start)"
+        sleep 0.3
+        shot missing-config-menu
+    else
+        not_ok "missing file: the main menu still appears within 6 s of start"
+        show_windows
+    fi
+    if [ -n "$box" ]; then
+        check "missing file: no launcher is written when loading the settings failed" \
+            [ ! -e "$H/Desktop/Cassino ZOR.desktop" ]
+    fi
+    if [ -n "${menu:-}" ]; then end_game "missing file"; else stop_game; fi
+}
+
+# ---------------------------------------------------------------------------------------------
+# 4. The one-time warning: "Aviso" about 9 s after the menu's creation; "Fechar" saves "s".
+scenario4() {
+    local s=warning aviso t file before w h ox oy n
+    note "scenario 4: the one-time warning"
+    new_game $s
+    file=$G/Config/alerta.txt
+    printf s >"$file"
+    touch -d '2001-01-01 00:00:00' "$file"
+    before=$(stat -c %Y "$file")
+    start_game $s
+    if ! appears "$APP_PID" "$MENU_TITLE" 4500; then
+        not_ok "warning: the main menu appears"
+        show_windows
+        stop_game
+        return
+    fi
+    # 9032 ms after the menu's creation, which comes about 1.5 s into the loading steps.
+    if aviso=$(xs_wait_window "$APP_PID" "$WARNING_TITLE" $((15000 - $(elapsed)))); then
+        t=$(elapsed)
+        ok "warning: the \"Aviso\" dialog appears ($t ms after start)"
+        check "warning: it appears 9 to 14 s after start ($t ms)" between "$t" 9000 14000
+        check_title "warning: the dialog" "$aviso" "$WARNING_TITLE"
+        read -r w h < <(xs_size "$aviso")
+        check "warning: its client area is 420x159 (${w}x${h})" [ "${w:-0}x${h:-0}" = 420x159 ]
+        sleep 0.4
+        shot warning
+        # The unticked check box must show its square: compared with the same square of the
+        # dialog's picture 22 pixels higher, where nothing lies, a drawn box changes most of
+        # it (the check box lies at 12,124, 200x20, its box at the left).
+        read -r ox oy < <(xs_origin "$aviso")
+        n=$(region_pair_diff "$SHOTS/warning.png" $((ox + 12)) $((oy + 126)) $((ox + 12)) $((oy + 104)) 16 16)
+        check "warning: the check box shows its square before it is ticked ($n of 256 pixels stand out)" \
+            [ "$n" -ge 80 ]
+        xs_key "$aviso" Return
+        check "warning: Enter presses \"Fechar\" and closes the dialog" xs_wait_gone "$APP_PID" "$WARNING_TITLE" 2000
+        sleep 0.2
+        check "warning: \"Fechar\" saves Config/alerta.txt again" [ "$(stat -c %Y "$file")" -gt "$before" ]
+        check "warning: Config/alerta.txt then holds exactly \"s\" ($(od -An -c "$file" | tr -s ' '))" \
+            file_holds "$file" s
+    else
+        not_ok "warning: the \"Aviso\" dialog appears within 15 s of start"
+        show_windows
+    fi
+    end_game "warning"
+}
+
+# ---------------------------------------------------------------------------------------------
+# 5. Ticking "Não exibir avisos e alertas" before "Fechar" switches the warnings off for good.
+scenario5() {
+    local s=warning-off aviso ox oy file
+    note "scenario 5: the warning switched off"
+    new_game $s
+    file=$G/Config/alerta.txt
+    printf s >"$file"
+    start_game $s
+    if ! aviso=$(xs_wait_window "$APP_PID" "$WARNING_TITLE" 15000); then
+        not_ok "warning off: the \"Aviso\" dialog appears within 15 s of start"
+        show_windows
+        stop_game
+        return
+    fi
+    read -r ox oy < <(xs_origin "$aviso")
+    sleep 0.3
+    # The check box lies at 12,124 (200x20); its caption takes the click as well as its box.
+    xdotool mousemove $((ox + 60)) $((oy + 134)) click 1
+    sleep 0.3
+    shot warning-ticked
+    xs_key "$aviso" Return
+    check "warning off: \"Fechar\" closes the dialog" xs_wait_gone "$APP_PID" "$WARNING_TITLE" 2000
+    sleep 0.2
+    check "warning off: with the box ticked Config/alerta.txt holds exactly \"n\" ($(od -An -c "$file" | tr -s ' '))" \
+        file_holds "$file" n
+    end_game "warning off"
+}
+
+started=$(xs_now_ms)
+scenario1
+scenario2
+scenario3
+scenario4
+scenario5
+note "run took $(($(xs_now_ms) - started)) ms; screenshots in $SHOTS"
+
+echo "$PASSED passed, $FAILED failed"
+[ "$FAILED" -eq 0 ]
