@@ -1,28 +1,136 @@
 #include "shell/help_screens.h"
 
 #include "controls/form.h"
+#include "platform/guard.h"
+#include "settings/theme.h"
+
+#include <QShowEvent>
+
+namespace {
+
+// The show handler runs for the program's own show() only: a window the desktop merely
+// restores (a spontaneous show) keeps its picture, as it kept everything else.
+void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& formShow)
+{
+    if (e->spontaneous())
+        return;
+    zor::centreOnScreen(form);
+    zor::guarded(formShow);
+}
+
+} // namespace
+
+// ajudamenu1 ----------------------------------------------------------------------------------
 
 Tajudamenu1::Tajudamenu1()
 {
-    zor::setupForm(this, QStringLiteral("ajudamenu1"), QStringLiteral("Ajuda"), QSize(788, 280));
+    layout();
 }
+
+void Tajudamenu1::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tajudamenu1::FormShow()
+{
+    zor::applyTheme({graconf});
+}
+
+void Tajudamenu1::Button1Click()
+{
+    close();
+}
+
+// ajudacoc ------------------------------------------------------------------------------------
 
 Tajudacoc::Tajudacoc()
 {
-    zor::setupForm(this, QStringLiteral("ajudacoc"), QStringLiteral("Ajuda do Cara ou Coroa"), QSize(742, 477));
+    layout();
 }
+
+void Tajudacoc::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tajudacoc::FormShow()
+{
+    zor::applyTheme({graconf});
+}
+
+void Tajudacoc::Button1Click()
+{
+    close();
+}
+
+// ajudacn -------------------------------------------------------------------------------------
 
 Tajudacn::Tajudacn()
 {
-    zor::setupForm(this, QStringLiteral("ajudacn"), QStringLiteral("Ajuda do Caça-Níquel"), QSize(784, 382));
+    layout();
 }
+
+void Tajudacn::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tajudacn::FormShow()
+{
+    zor::applyTheme({graconf});
+}
+
+void Tajudacn::Button1Click()
+{
+    close();
+}
+
+// ajudabj -------------------------------------------------------------------------------------
 
 Tajudabj::Tajudabj()
 {
-    zor::setupForm(this, QStringLiteral("ajudabj"), QStringLiteral("Ajuda do BlackJack(Jogo do 21)"), QSize(691, 285));
+    layout();
 }
+
+void Tajudabj::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tajudabj::FormShow()
+{
+    zor::applyTheme({graconf});
+}
+
+void Tajudabj::Button1Click()
+{
+    close();
+}
+
+// ajudaconf -----------------------------------------------------------------------------------
 
 Tajudaconf::Tajudaconf()
 {
-    zor::setupForm(this, QStringLiteral("ajudaconf"), QStringLiteral("Ajuda de Configurações"), QSize(931, 369));
+    layout();
+}
+
+void Tajudaconf::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tajudaconf::FormShow()
+{
+    zor::applyTheme({graconf});
+}
+
+void Tajudaconf::Button1Click()
+{
+    close();
 }
