@@ -4,7 +4,7 @@
 //   changing the interval of a running timer restarts the count with the new interval;
 // - intervals under 10 ms run at 10 ms, the granularity of a desktop message loop (so the
 //   coin's 150-tick countdown lasts about 1.5 s);
-// - every tick runs the handler inside the handler guard;
+// - handlers are connected with zor::on, so every tick runs inside the handler guard;
 // - tests switch all timers to manual mode, where nothing ticks by itself and tick() fires one
 //   tick by hand.
 #include <QObject>

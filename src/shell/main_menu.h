@@ -149,6 +149,7 @@ public:
     void Timer1Timer();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -162,4 +163,6 @@ private:
     void fecharPainel();
 
     std::unique_ptr<zor::MusicPlayer> musica_;
+    // The left button went down on menuover, which hid itself; its release is still due.
+    bool menuoverHeld_ = false;
 };
