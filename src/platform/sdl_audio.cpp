@@ -3,11 +3,16 @@
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
+#include <QList>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <fluidsynth.h>
 
 #include <algorithm>
+#include <array>
+#include <atomic>
+#include <thread>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -54,29 +59,15 @@ void quietAlsa()
 void quietAlsa() {}
 #endif
 
-// FluidSynth needs a SoundFont. SDL_mixer honours SDL_SOUNDFONTS by itself, but a font set
-// here would take precedence over it, so one is set only when that variable is absent.
-void chooseSoundFont()
-{
-    const char* fromEnvironment = SDL_getenv("SDL_SOUNDFONTS");
-    if (fromEnvironment && *fromEnvironment)
-        return;
-    for (const char* path : {"/usr/share/sounds/sf2/TimGM6mb.sf2",
-                             "/usr/share/sounds/sf2/default-GM.sf2",
-                             "/usr/share/sounds/sf2/FluidR3_GM.sf2"}) {
-        if (QFileInfo::exists(QString::fromLatin1(path))) {
-            Mix_SetSoundFonts(path);
-            return;
-        }
-    }
-}
+void shutDownMusic();
 
 void closeDevice()
 {
     if (device != Device::Open)
         return;
+    shutDownMusic();
     Mix_HaltChannel(-1);
-    Mix_HaltMusic();
+    Mix_HookMusic(nullptr, nullptr);
     Mix_CloseAudio();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device = Device::Closed;
@@ -95,16 +86,12 @@ bool ensureDevice()
         std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", SDL_GetError());
         return false;
     }
-    chooseSoundFont();
     if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
         std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
     Mix_AllocateChannels(1);
-    // FluidSynth at the mixer's full music volume peaks near full scale with this program's
-    // piece; kept lower, the music stays in the background and a cue over it does not clip.
-    Mix_VolumeMusic(MIX_MAX_VOLUME * 5 / 8);
     device = Device::Open;
     // Stop the mixer before the process tears down: its thread would otherwise go on running
     // the synthesiser while static objects are being destroyed.
@@ -266,18 +253,48 @@ bool looksLikeMidi(const QByteArray& bytes)
         || (bytes.startsWith("RIFF") && bytes.size() >= 12 && bytes.mid(8, 4) == "RMID");
 }
 
-// SDL_mixer 2.6 cannot seek a FluidSynth piece: Mix_SetMusicPosition and Mix_RewindMusic fail
-// with "Position not implemented for music type", whether the music plays, is paused or halted,
-// and Mix_PlayMusic after Mix_HaltMusic carries on from where the synthesiser's sequencer stood.
-// Pausing, on the other hand, silences at once and resumes exactly where it was. So the player
-// keeps the file's bytes and starts the piece over by loading a fresh Mix_Music from them (a
-// few tens of milliseconds with the SoundFont), and Stop is a pause.
+// The SoundFont: the first readable file of SDL_SOUNDFONTS (a ';' or ':' separated list, as
+// SDL_mixer reads it), else the General MIDI fonts Debian installs.
+QByteArray soundFontPath()
+{
+    QList<QByteArray> candidates;
+    const QByteArray fromEnvironment = qgetenv("SDL_SOUNDFONTS");
+    for (const QByteArray& part : fromEnvironment.split(fromEnvironment.contains(';') ? ';' : ':'))
+        if (!part.isEmpty())
+            candidates << part;
+    candidates << "/usr/share/sounds/sf2/TimGM6mb.sf2" << "/usr/share/sounds/sf2/default-GM.sf2"
+               << "/usr/share/sounds/sf2/FluidR3_GM.sf2";
+    for (const QByteArray& path : candidates)
+        if (QFileInfo(QFile::decodeName(path)).isReadable())
+            return path;
+    return {};
+}
+
+// The music. FluidSynth renders the whole piece once, on a worker thread, into memory; the
+// mixer's music hook then plays it from there. The piece is played from its start over and over
+// for the whole run (the menu starts it anew every couple of minutes), so rendering it once and
+// replaying the samples costs a fraction of synthesising it live, and the synthesiser and its
+// SoundFont are freed as soon as the rendering is done. Rendering runs about eighty times faster
+// than the music plays, so playback never catches up with it.
 //
-// The mixer plays one music at a time; the player that last started its piece owns it, and a
-// player acts on the mixer only while it does.
+// The samples are rendered at half the device rate and interpolated up: a General MIDI piece
+// played with this SoundFont keeps its character at 22 kHz, in half the memory.
+//
+// Play resumes from the position where Stop left the piece, or starts from the beginning once
+// the piece has ended; Rewind moves the position to the start. The mixer has one music hook: the
+// player that last started its piece owns it. The state the hook reads changes only with the
+// audio device locked; the rendered length grows atomically.
+class SdlMusicPlayer;
+std::vector<SdlMusicPlayer*> livePlayers;
+
 class SdlMusicPlayer final : public MusicPlayer {
 public:
-    ~SdlMusicPlayer() override { close(); }
+    SdlMusicPlayer() { livePlayers.push_back(this); }
+    ~SdlMusicPlayer() override
+    {
+        close();
+        livePlayers.erase(std::remove(livePlayers.begin(), livePlayers.end(), this), livePlayers.end());
+    }
 
     bool open(const QString& midiFile) override
     {
@@ -288,97 +305,225 @@ public:
         QByteArray bytes = file.readAll();
         if (!looksLikeMidi(bytes) || !ensureDevice())
             return false;
+        int rate = kRate, channels = 2;
+        Uint16 format = AUDIO_S16SYS;
+        Mix_QuerySpec(&rate, &format, &channels);
+        if (format != AUDIO_S16SYS || channels < 1)
+            return false;
+        const QByteArray font = soundFontPath();
+        if (font.isEmpty())
+            return false;
+        ratio_ = rate >= 40000 ? 2 : 1;
+        channels_ = channels;
+
+        // The synthesiser and the sequencer are made here, so that a file FluidSynth refuses
+        // makes open() fail; the worker then owns them until the piece is rendered.
+        settings_ = new_fluid_settings();
+        fluid_settings_setnum(settings_, "synth.sample-rate", double(rate) / ratio_);
+        fluid_settings_setint(settings_, "synth.reverb.active", 0);
+        fluid_settings_setint(settings_, "synth.chorus.active", 0);
+        fluid_settings_setint(settings_, "synth.polyphony", 128);
+        fluid_settings_setint(settings_, "synth.cpu-cores", 1);
+        fluid_settings_setstr(settings_, "player.timing-source", "sample");
+        // The piece's level leaves room for a cue on top of it.
+        fluid_settings_setnum(settings_, "synth.gain", 0.25);
+        synth_ = new_fluid_synth(settings_);
         midi_ = std::move(bytes);
-        if (!load()) {
+        sequencer_ = synth_ ? new_fluid_player(synth_) : nullptr;
+        if (!sequencer_ || fluid_synth_sfload(synth_, font.constData(), 1) == FLUID_FAILED
+            || fluid_player_add_mem(sequencer_, midi_.constData(), std::size_t(midi_.size())) != FLUID_OK
+            || fluid_player_play(sequencer_) != FLUID_OK) {
+            freeSynth();
             midi_.clear();
             return false;
         }
+        position_ = 0;
+        phase_ = 0;
+        cancel_ = false;
+        rendered_ = 0;
+        complete_ = false;
+        open_ = true;
+        worker_ = std::thread([this] { renderAll(); });
         return true;
     }
 
-    bool isOpen() const override { return music_ != nullptr; }
+    bool isOpen() const override { return open_; }
 
     void play() override
     {
-        if (!music_ || !deviceOpen())
+        if (!open_ || !deviceOpen())
             return;
-        if (ownsMixer() && Mix_PlayingMusic()) {
-            if (Mix_PausedMusic())
-                Mix_ResumeMusic();
-            return;
-        }
-        // Never started, rewound, or the piece has played to its end: from the start.
-        if (!fresh_ && !reload())
-            return;
-        if (Mix_PlayMusic(music_, 0) == 0) {
+        SDL_LockAudio();
+        if (ended())
+            moveToStart();
+        playing_ = true;
+        SDL_UnlockAudio();
+        if (owner != this) {
+            Mix_HookMusic(&SdlMusicPlayer::hook, this);
             owner = this;
-            fresh_ = false;
         }
     }
 
     void stop() override
     {
-        if (!music_ || !deviceOpen())
+        if (!open_ || !deviceOpen())
             return;
-        if (ownsMixer() && Mix_PlayingMusic())
-            Mix_PauseMusic();
+        SDL_LockAudio();
+        playing_ = false;
+        SDL_UnlockAudio();
     }
 
     void rewind() override
     {
-        if (!music_ || !deviceOpen() || fresh_)
+        if (!open_ || !deviceOpen())
             return;
-        const bool wasPlaying = ownsMixer() && Mix_PlayingMusic() && !Mix_PausedMusic();
-        if (!reload())
-            return;
-        if (wasPlaying)
-            play();
+        SDL_LockAudio();
+        moveToStart();
+        SDL_UnlockAudio();
     }
+
+    // Stops the worker and lets go of the mixer; the device is about to close.
+    void shutDown() { close(); }
 
 private:
-    bool ownsMixer() const { return owner == this; }
+    static constexpr std::size_t kBlockFrames = 1 << 16;
+    // Room for a piece of up to about three quarters of an hour.
+    static constexpr std::size_t kMaxBlocks = 1024;
 
-    bool load()
+    void renderAll()
     {
-        // The mixer reads from the bytes while it loads; midi_ outlives every Mix_Music.
-        SDL_RWops* rw = SDL_RWFromConstMem(midi_.constData(), int(midi_.size()));
-        music_ = rw ? Mix_LoadMUSType_RW(rw, MUS_MID, 1) : nullptr;
-        fresh_ = music_ != nullptr;
-        return fresh_;
-    }
-
-    // Halts and drops the piece played so far and loads it anew, positioned at its start.
-    bool reload()
-    {
-        releaseMusic();
-        return load();
-    }
-
-    void releaseMusic()
-    {
-        if (ownsMixer()) {
-            if (deviceOpen())
-                Mix_HaltMusic();
-            owner = nullptr;
+        std::size_t frames = 0;
+        while (!cancel_ && fluid_player_get_status(sequencer_) == FLUID_PLAYER_PLAYING) {
+            const std::size_t block = frames / kBlockFrames;
+            if (block >= kMaxBlocks)
+                break;
+            // FluidSynth reports the piece as playing until its last notes have rung out.
+            if (!blocks_[block])
+                blocks_[block] = std::make_unique<Sint16[]>(2 * kBlockFrames);
+            const std::size_t offset = frames % kBlockFrames;
+            const int chunk = 512;
+            Sint16* out = blocks_[block].get() + 2 * offset;
+            fluid_synth_write_s16(synth_, chunk, out, 0, 2, out, 1, 2);
+            frames += chunk;
+            rendered_.store(frames, std::memory_order_release);
         }
-        if (music_ && deviceOpen())
-            Mix_FreeMusic(music_); // after the device has closed, left to the process's end
-        music_ = nullptr;
-        fresh_ = false;
+        freeSynth();
+        complete_.store(true, std::memory_order_release);
+    }
+
+    void freeSynth()
+    {
+        if (sequencer_) {
+            fluid_player_stop(sequencer_);
+            delete_fluid_player(sequencer_);
+            sequencer_ = nullptr;
+        }
+        if (synth_) {
+            delete_fluid_synth(synth_);
+            synth_ = nullptr;
+        }
+        if (settings_) {
+            delete_fluid_settings(settings_);
+            settings_ = nullptr;
+        }
+    }
+
+    bool ended() const
+    {
+        return complete_.load(std::memory_order_acquire)
+            && position_ >= rendered_.load(std::memory_order_acquire);
+    }
+
+    void moveToStart()
+    {
+        position_ = 0;
+        phase_ = 0;
+        previous_[0] = previous_[1] = current_[0] = current_[1] = 0;
+    }
+
+    static void hook(void* self, Uint8* stream, int len)
+    {
+        static_cast<SdlMusicPlayer*>(self)->fill(reinterpret_cast<Sint16*>(stream), len);
+    }
+
+    void fill(Sint16* out, int len)
+    {
+        const int frames = len / int(sizeof(Sint16)) / channels_;
+        std::fill(out, out + std::size_t(frames) * std::size_t(channels_), Sint16(0));
+        if (owner != this || !playing_)
+            return;
+        const std::size_t available = rendered_.load(std::memory_order_acquire);
+        for (int i = 0; i < frames; ++i) {
+            if (phase_ == 0) {
+                if (position_ >= available)
+                    return; // the end of the piece (or, briefly, of what is rendered so far)
+                previous_[0] = current_[0];
+                previous_[1] = current_[1];
+                const Sint16* frame = blocks_[position_ / kBlockFrames].get() + 2 * (position_ % kBlockFrames);
+                current_[0] = frame[0];
+                current_[1] = frame[1];
+                ++position_;
+            }
+            phase_ = (phase_ + 1) % ratio_;
+            const int step = phase_ == 0 ? ratio_ : phase_;
+            const int left = previous_[0] + (current_[0] - previous_[0]) * step / ratio_;
+            const int right = previous_[1] + (current_[1] - previous_[1]) * step / ratio_;
+            if (channels_ == 1) {
+                out[i] = Sint16((left + right) / 2);
+            } else {
+                out[channels_ * i] = Sint16(left);
+                out[channels_ * i + 1] = Sint16(right);
+            }
+        }
     }
 
     void close()
     {
-        releaseMusic();
+        if (owner == this) {
+            if (deviceOpen())
+                Mix_HookMusic(nullptr, nullptr);
+            owner = nullptr;
+        }
+        cancel_ = true;
+        if (worker_.joinable())
+            worker_.join();
+        freeSynth();
+        playing_ = false;
+        open_ = false;
+        rendered_ = 0;
+        complete_ = false;
+        for (auto& b : blocks_)
+            b.reset();
         midi_.clear();
     }
 
     static inline SdlMusicPlayer* owner = nullptr;
 
     QByteArray midi_;
-    Mix_Music* music_ = nullptr;
-    bool fresh_ = false; // music_ was loaded and has not been played since
+    fluid_settings_t* settings_ = nullptr;
+    fluid_synth_t* synth_ = nullptr;
+    fluid_player_t* sequencer_ = nullptr;
+    std::thread worker_;
+    std::atomic<bool> cancel_{false};
+    std::array<std::unique_ptr<Sint16[]>, kMaxBlocks> blocks_;
+    std::atomic<std::size_t> rendered_{0};
+    std::atomic<bool> complete_{false};
+
+    bool open_ = false;
+    bool playing_ = false;
+    int ratio_ = 2;
+    int channels_ = 2;
+    std::size_t position_ = 0; // the next rendered frame to play
+    int phase_ = 0;
+    int previous_[2] = {0, 0};
+    int current_[2] = {0, 0};
 };
+
+void shutDownMusic()
+{
+    for (SdlMusicPlayer* player : livePlayers)
+        player->shutDown();
+}
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #pragma once
 // The real sound cues and music player, on SDL2_mixer: WAV cues on one mixer channel, the MIDI
-// music through FluidSynth and a General MIDI SoundFont. Both share one audio device, opened the
-// first time either needs it; without a device everything stays silent and nothing fails.
+// music rendered by FluidSynth with a General MIDI SoundFont into the mixer's music hook. Both
+// share one audio device, opened the first time either needs it; without a device everything stays silent and nothing fails.
 #include "platform/services.h"
 
 #include <memory>
