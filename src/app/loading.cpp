@@ -50,10 +50,7 @@ void TLoading::resizeClient(QSize size)
 void TLoading::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void TLoading::FormShow()

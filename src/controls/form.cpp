@@ -1,8 +1,11 @@
 #include "controls/form.h"
 
+#include "platform/guard.h"
+
 #include <QGuiApplication>
 #include <QPalette>
 #include <QScreen>
+#include <QShowEvent>
 
 namespace zor {
 
@@ -24,6 +27,14 @@ void setupForm(QDialog* form, const QString& objectName, const QString& caption,
     pal.setColor(QPalette::Window, colour);
     form->setPalette(pal);
     form->setAutoFillBackground(true);
+}
+
+void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& formShow)
+{
+    if (e->spontaneous())
+        return;
+    centreOnScreen(form);
+    guarded(formShow);
 }
 
 void centreOnScreen(QWidget* window)

@@ -2,6 +2,9 @@
 // Helpers every screen uses on its QDialog: the fixed window of the layouts and centring.
 #include <QDialog>
 #include <QFont>
+#include <functional>
+
+class QShowEvent;
 
 namespace zor {
 
@@ -11,6 +14,10 @@ enum class TitleButtons { CloseOnly, MinimiseAndClose, CloseAndHelp };
 // told otherwise. Windows start hidden.
 void setupForm(QDialog* form, const QString& objectName, const QString& caption, QSize client,
                TitleButtons buttons = TitleButtons::CloseOnly, const QColor& colour = Qt::white);
+
+// The show handler of a screen runs for the program's own show() only, centred first: a window
+// the desktop merely restores (a spontaneous show) runs nothing. The handler runs in the guard.
+void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& formShow);
 
 // Puts the window in the middle of the screen it is on.
 void centreOnScreen(QWidget* window);

@@ -71,10 +71,7 @@ Tfrm_conf::Tfrm_conf()
 void Tfrm_conf::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tfrm_conf::closeEvent(QCloseEvent* e)

@@ -21,10 +21,7 @@ Tdesign::Tdesign()
 void Tdesign::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tdesign::closeEvent(QCloseEvent* e)

@@ -16,10 +16,7 @@ Tcassino::Tcassino()
 void Tcassino::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tcassino::FormShow()
@@ -57,10 +54,7 @@ Tdesen::Tdesen()
 void Tdesen::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tdesen::FormShow()

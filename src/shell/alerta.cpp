@@ -16,10 +16,7 @@ TAlerta::TAlerta()
 void TAlerta::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void TAlerta::FormShow()

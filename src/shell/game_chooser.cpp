@@ -21,10 +21,7 @@ Tfrm_Jogos::Tfrm_Jogos()
 void Tfrm_Jogos::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tfrm_Jogos::closeEvent(QCloseEvent* e)

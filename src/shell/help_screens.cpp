@@ -6,19 +6,6 @@
 
 #include <QShowEvent>
 
-namespace {
-
-// The show handler runs for the program's own show() only: a window the desktop merely
-// restores (a spontaneous show) keeps its picture, as it kept everything else.
-void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& formShow)
-{
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(form);
-    zor::guarded(formShow);
-}
-
-} // namespace
 
 // ajudamenu1 ----------------------------------------------------------------------------------
 
@@ -30,7 +17,7 @@ Tajudamenu1::Tajudamenu1()
 void Tajudamenu1::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    runShowHandler(this, e, [this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tajudamenu1::FormShow()
@@ -53,7 +40,7 @@ Tajudacoc::Tajudacoc()
 void Tajudacoc::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    runShowHandler(this, e, [this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tajudacoc::FormShow()
@@ -76,7 +63,7 @@ Tajudacn::Tajudacn()
 void Tajudacn::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    runShowHandler(this, e, [this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tajudacn::FormShow()
@@ -99,7 +86,7 @@ Tajudabj::Tajudabj()
 void Tajudabj::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    runShowHandler(this, e, [this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tajudabj::FormShow()
@@ -122,7 +109,7 @@ Tajudaconf::Tajudaconf()
 void Tajudaconf::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    runShowHandler(this, e, [this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tajudaconf::FormShow()

@@ -18,10 +18,7 @@ Tfrm_nome::Tfrm_nome()
 void Tfrm_nome::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    if (e->spontaneous())
-        return;
-    zor::centreOnScreen(this);
-    zor::guarded([this] { FormShow(); });
+    zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
 void Tfrm_nome::FormShow()
