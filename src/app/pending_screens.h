@@ -5,13 +5,6 @@
 // chooser again and hides the main menu.
 #include <QDialog>
 
-// Screens already built, for the callers that still include this header for them.
-#include "settings/config_screen.h"
-#include "settings/design_screen.h"
-#include "shell/about_screens.h"
-#include "shell/help_screens.h"
-#include "shell/name_dialog.h"
-
 namespace zor {
 
 class PendingScreen : public QDialog {

@@ -2,7 +2,9 @@
 # End-to-end run of the real program under Xvfb with openbox, driven by xdotool as a player
 # would drive it: start-up and hand-over to the main menu, the menu button and its panel, the
 # desktop launcher, Enter to the game chooser and back, closing; Esc on the loading screen; a
-# missing settings file at start; the one-time warning, its "Fechar" button and its check box.
+# missing settings file at start; the one-time warning, its "Fechar" button and its check box;
+# the game chooser's banners and the round trip to each game's screen, the configuration and
+# design screens with their saved files, the help and about screens.
 #
 #   run.sh <program> <game folder> <screenshot folder>
 #
@@ -33,6 +35,15 @@ MENU_TITLE="Cassino ZOR - Menu Principal"
 CHOOSER_TITLE="Cassino ZOR - Jogos"
 APP_TITLE="·!¦[ Cassino ZOR ]¦!·"
 WARNING_TITLE="Aviso"
+COIN_TITLE='Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—'
+# shellcheck disable=SC2016  # the backquotes are letters of the title
+SLOT_TITLE='Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸'
+BLACKJACK_TITLE='Cassino ZOR   -    (¯`·._.·[ßlå¢kJå¢k]·._.·´¯)'
+CONFIG_TITLE="Configurações"
+DESIGN_TITLE="Tela de Design"
+HELP_TITLE="Ajuda"
+CASINO_TITLE="O Cassino ZOR"
+DEVELOPERS_TITLE="Desenvolvedores"
 
 PASSED=0
 FAILED=0
@@ -192,6 +203,62 @@ file_holds() { [ "$(stat -c %s "$1")" = "${#2}" ] && [ "$(cat "$1")" = "$2" ]; }
 show_windows() {
     local line
     while read -r line; do note "  window $line"; done < <(xs_windows "$APP_PID")
+}
+
+# point <window> <x> <y>: moves the pointer onto client point x,y of the window in two short
+# steps, so that the program sees the pointer move over the control and not only land on it.
+point() {
+    local ox oy
+    read -r ox oy < <(xs_origin "$1")
+    xdotool mousemove $((${ox:-0} + $2 - 6)) $((${oy:-0} + $3))
+    sleep 0.05
+    xdotool mousemove $((${ox:-0} + $2)) $((${oy:-0} + $3))
+    sleep 0.25
+}
+
+# click_at <window> <x> <y>: points at client point x,y of the window and clicks there.
+click_at() {
+    point "$@"
+    xdotool click 1
+}
+
+# client_diff <a.png> <b.png> <window> <x> <y> <w> <h>: region_diff of a rectangle given in the
+# window's client coordinates.
+client_diff() {
+    local ox oy
+    read -r ox oy < <(xs_origin "$3")
+    region_diff "$1" "$2" $((${ox:-0} + $4)) $((${oy:-0} + $5)) "$6" "$7"
+}
+
+# changed_shot <before.png> <after.png> <window> <x> <y> <w> <h> <min>: takes the screenshot
+# after.png until at least min pixels of the client rectangle differ from before.png, or 3 s
+# have passed (a busy machine may repaint late); prints the last count.
+changed_shot() {
+    local n deadline=$(($(xs_now_ms) + 3000))
+    while :; do
+        import -window root "$2" 2>/dev/null
+        n=$(client_diff "$1" "$2" "$3" "$4" "$5" "$6" "$7")
+        if [ "$n" -gt "$8" ] || [ "$(xs_now_ms)" -ge "$deadline" ]; then
+            echo "$n"
+            return
+        fi
+        sleep 0.2
+    done
+}
+
+# holds_all <file> <text> ...: every file holds exactly its text.
+holds_all() {
+    while [ $# -ge 2 ]; do
+        file_holds "$1" "$2" || return 1
+        shift 2
+    done
+}
+
+# contents <file>...: the files' bytes, for the result lines.
+contents() {
+    local f out=""
+    for f in "$@"; do out="$out $(basename "$f")=\"$(cat "$f")\""; done
+    echo "${out# }"
 }
 
 # ---------------------------------------------------------------------------------------------
@@ -460,12 +527,225 @@ scenario5() {
     end_game "warning off"
 }
 
+# ---------------------------------------------------------------------------------------------
+# 6. The shell and settings screens: the game chooser's banners and the round trip to each
+#    game's screen, the configuration screen's sound switch and Save, the design screen's
+#    swatches and Save, the help and about screens. Warnings are off, so no confirmation box
+#    comes between the steps.
+
+# game_round_trip <game> <banner top> <title> <w> <h> <shot>: from the chooser $CHOOSER, moves
+# onto the game's banner, clicks its highlighted twin, checks the game's window, closes it and
+# checks that the chooser comes back (its new window id goes to $CHOOSER). Its comparison
+# screenshots go to the calling scenario's folder $WORK/$s.
+game_round_trip() {
+    local what=$1 top=$2 title=$3 gw=$4 gh=$5 name=$6 plain=$WORK/$s/chooser-plain.png
+    local hovered=$WORK/$s/chooser-hovered.png game n w h
+    # First onto the background above the banners, which clears any highlight.
+    point "$CHOOSER" 273 4
+    sleep 0.2
+    import -window root "$plain" 2>/dev/null
+    point "$CHOOSER" 273 $((top + 45))
+    n=$(changed_shot "$plain" "$hovered" "$CHOOSER" 8 "$top" 530 91 4000)
+    check "chooser: the pointer on the $what banner highlights it ($n of 48230 pixels changed)" [ "$n" -gt 4000 ]
+    if [ "$what" = "coin" ]; then
+        cp "$hovered" "$SHOTS/chooser-banner.png"
+        n=$(client_diff "$plain" "$hovered" "$CHOOSER" 11 400 240 112)
+        check "chooser: the $what banner shows its description ($n of 26880 pixels changed)" [ "$n" -gt 800 ]
+        n=$(client_diff "$plain" "$hovered" "$CHOOSER" 260 392 272 235)
+        check "chooser: the $what banner shows its game picture ($n of 63920 pixels changed)" [ "$n" -gt 15000 ]
+    fi
+    xdotool click 1
+    if ! game=$(xs_wait_window "$APP_PID" "$title" 3000); then
+        not_ok "chooser: clicking the highlighted $what banner opens the $what screen"
+        show_windows
+        return 1
+    fi
+    ok "chooser: clicking the highlighted $what banner opens the $what screen"
+    check_title "$what screen" "$game" "$title"
+    read -r w h < <(xs_size "$game")
+    check "$what screen: its client area is ${gw}x${gh} (${w}x${h})" [ "${w:-0}x${h:-0}" = "${gw}x${gh}" ]
+    check "chooser: it is hidden while the $what screen is shown" xs_wait_gone "$APP_PID" "$CHOOSER_TITLE" 1000
+    sleep 0.3
+    shot "$name"
+    xs_close "$game"
+    if ! CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
+        not_ok "$what screen: closing it shows the game chooser again"
+        show_windows
+        return 1
+    fi
+    ok "$what screen: closing it shows the game chooser again"
+    check "$what screen: it is hidden after closing" xs_wait_gone "$APP_PID" "$title" 1000
+    sleep 0.3
+}
+
+# open_from_menu <what> <x> <y> <title>: moves onto the menu bar's button at client x,y (which
+# shows its highlighted twin), clicks it and waits for the window; prints its id.
+open_from_menu() {
+    point "$MENU" 300 200
+    point "$MENU" "$2" "$3"
+    xdotool click 1
+    xs_wait_window "$APP_PID" "$4" 3000
+}
+
+# open_from_panel <y> <title>: opens the menu's drop-up panel with the menu button, clicks the
+# panel row at client row y and waits for the window; prints its id.
+open_from_panel() {
+    point "$MENU" 300 200
+    point "$MENU" 80 500
+    xdotool mousedown 1
+    sleep 0.15
+    xdotool mouseup 1
+    sleep 0.3
+    point "$MENU" 40 "$1"
+    xdotool click 1
+    xs_wait_window "$APP_PID" "$2" 3000
+}
+
+# screen_opens <what> <window or ""> <title> <w> <h>: the window appeared with its exact title
+# and client size; fails (after a result line) if it did not appear.
+screen_opens() {
+    local w h
+    if [ -z "$2" ]; then
+        not_ok "$1 opens \"$3\""
+        show_windows
+        return 1
+    fi
+    ok "$1 opens \"$3\""
+    check_title "$3" "$2" "$3"
+    read -r w h < <(xs_size "$2")
+    check "$3: its client area is $4x$5 (${w}x${h})" [ "${w:-0}x${h:-0}" = "$4x$5" ]
+    sleep 0.3
+}
+
+scenario6() {
+    local s=screens win conf design n cfg
+    note "scenario 6: game chooser, configuration, design, help and about screens"
+    new_game $s
+    cfg=$G/Config
+    start_game $s
+    if ! MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
+        not_ok "screens: the main menu appears within 4.5 s of start"
+        show_windows
+        stop_game
+        return
+    fi
+    sleep 0.3
+
+    # The game chooser and a round trip to each game's screen.
+    xs_key "$MENU" Return
+    if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
+        ok "screens: Enter on the menu opens \"$CHOOSER_TITLE\""
+        sleep 0.3
+        game_round_trip coin 10 "$COIN_TITLE" 888 616 game-coin &&
+            game_round_trip "slot machine" 122 "$SLOT_TITLE" 852 537 game-slot-machine &&
+            game_round_trip blackjack 233 "$BLACKJACK_TITLE" 797 571 game-blackjack
+        if win=$(xs_find "$APP_PID" "$CHOOSER_TITLE"); then
+            xs_close "$win"
+            check "chooser: closing it after the games shows the main menu again" \
+                appears "$APP_PID" "$MENU_TITLE" 3000
+            check "chooser: it is hidden after closing" xs_wait_gone "$APP_PID" "$CHOOSER_TITLE" 1000
+        fi
+    else
+        not_ok "screens: Enter on the menu opens \"$CHOOSER_TITLE\""
+        show_windows
+    fi
+    if ! MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 1000); then
+        not_ok "screens: the main menu is on view for the settings steps"
+        show_windows
+        stop_game
+        return
+    fi
+    sleep 0.3
+
+    # The configuration screen from the menu's gear: untick the sound box, Save.
+    conf=$(open_from_menu config 480 505 "$CONFIG_TITLE")
+    if screen_opens "menu: the gear button" "$conf" "$CONFIG_TITLE" 238 285; then
+        shot configuration
+        click_at "$conf" 17 56
+        n=$(changed_shot "$SHOTS/configuration.png" "$WORK/$s/config-unticked.png" "$conf" 208 48 28 13 15)
+        check "configuration: unticking \"Efeitos de Som: \" turns its label from ON to OFF ($n pixels changed)" \
+            [ "$n" -gt 15 ]
+        check "configuration: unticking the box writes nothing before Save ($(contents "$cfg/som.txt"))" \
+            file_holds "$cfg/som.txt" s
+        click_at "$conf" 158 236
+        check "configuration: \"Salvar !\" closes the screen" xs_wait_gone "$APP_PID" "$CONFIG_TITLE" 3000
+        sleep 0.2
+        check "configuration: after Save Config/som.txt holds exactly \"n\" ($(od -An -c "$cfg/som.txt" | tr -s ' '))" \
+            file_holds "$cfg/som.txt" n
+        check "configuration: Save writes the other switches and the theme as they were ($(contents "$cfg/alerta.txt" "$cfg/musica.txt" "$cfg/animacao.txt" "$cfg/cor.txt"))" \
+            holds_all "$cfg/alerta.txt" n "$cfg/musica.txt" s "$cfg/animacao.txt" s "$cfg/cor.txt" 1
+    fi
+
+    # The design screen from the configuration screen: the middle-left swatch is theme "5".
+    conf=$(open_from_menu config 480 505 "$CONFIG_TITLE")
+    if screen_opens "menu: the gear button, a second time," "$conf" "$CONFIG_TITLE" 238 285; then
+        click_at "$conf" 78 236
+        design=$(xs_wait_window "$APP_PID" "$DESIGN_TITLE" 3000)
+        if screen_opens "configuration: \"Design\"" "$design" "$DESIGN_TITLE" 253 527; then
+            import -window root "$WORK/$s/design-before.png" 2>/dev/null
+            click_at "$design" 63 212
+            # The strip of background between the two columns of swatches shows the preview.
+            n=$(changed_shot "$WORK/$s/design-before.png" "$SHOTS/design.png" "$design" 118 36 12 360 1500)
+            check "design: clicking the middle-left swatch previews its theme on the background ($n of 4320 pixels changed)" \
+                [ "$n" -gt 1500 ]
+            click_at "$design" 183 430
+            check "design: \"&Salvar\" closes the screen" xs_wait_gone "$APP_PID" "$DESIGN_TITLE" 3000
+            sleep 0.2
+            check "design: after Save Config/cor.txt holds exactly \"5\", the middle-left swatch's theme ($(od -An -c "$cfg/cor.txt" | tr -s ' '))" \
+                file_holds "$cfg/cor.txt" 5
+            if appears "$APP_PID" "$CONFIG_TITLE" 1000; then
+                ok "design: the configuration screen is on view again after Save"
+                n=$(changed_shot "$SHOTS/configuration.png" "$SHOTS/configuration-themed.png" "$conf" 2 1 233 13 1000)
+                check "design: the configuration screen's background takes the saved theme ($n of 3029 pixels changed)" \
+                    [ "$n" -gt 1000 ]
+            else
+                not_ok "design: the configuration screen is on view again after Save"
+                show_windows
+            fi
+        fi
+        if xs_find "$APP_PID" "$CONFIG_TITLE" >/dev/null; then
+            click_at "$conf" 158 265
+            check "configuration: \"Cancelar\" closes the screen" xs_wait_gone "$APP_PID" "$CONFIG_TITLE" 3000
+            sleep 0.2
+            check "configuration: Cancel leaves the saved files as they were ($(contents "$cfg/som.txt" "$cfg/cor.txt"))" \
+                holds_all "$cfg/som.txt" n "$cfg/cor.txt" 5
+        fi
+    fi
+
+    # Help from the menu's "?" button, closed with "Fechar".
+    win=$(open_from_menu help 572 504 "$HELP_TITLE")
+    if screen_opens "menu: the \"?\" button" "$win" "$HELP_TITLE" 788 280; then
+        shot help
+        click_at "$win" 393 255
+        check "help: \"Fechar\" closes it" xs_wait_gone "$APP_PID" "$HELP_TITLE" 2000
+    fi
+
+    # The about screens from the panel: the developers (closed with the close box), the casino
+    # (closed with "Fechar").
+    win=$(open_from_panel 409 "$DEVELOPERS_TITLE")
+    if screen_opens "menu panel: the developers row" "$win" "$DEVELOPERS_TITLE" 688 460; then
+        shot developers
+        xs_close "$win"
+        check "developers: the close box closes it" xs_wait_gone "$APP_PID" "$DEVELOPERS_TITLE" 2000
+    fi
+    win=$(open_from_panel 426 "$CASINO_TITLE")
+    if screen_opens "menu panel: the casino row" "$win" "$CASINO_TITLE" 953 575; then
+        shot about-casino
+        click_at "$win" 476 546
+        check "about: \"Fechar\" closes it" xs_wait_gone "$APP_PID" "$CASINO_TITLE" 2000
+    fi
+
+    sleep 0.2
+    end_game "screens"
+}
+
 started=$(xs_now_ms)
 scenario1
 scenario2
 scenario3
 scenario4
 scenario5
+scenario6
 note "run took $(($(xs_now_ms) - started)) ms; screenshots in $SHOTS"
 
 echo "$PASSED passed, $FAILED failed"
