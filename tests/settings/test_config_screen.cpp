@@ -50,11 +50,10 @@ class ConfigScreen : public QObject {
     // Shows the screen modally; the script plays the player's part while it is open.
     void open(std::function<void()> script = {})
     {
-        env->dialogs->scripts["frm_conf"] = [script](QDialog*) {
+        env->openModal(frm_conf, [script](QDialog*) {
             if (script)
                 script();
-        };
-        dialogs().showModal(frm_conf);
+        });
     }
 
     QStringList messages() const { return env->dialogs->texts("message"); }

@@ -56,11 +56,10 @@ class DesignScreen : public QObject {
 
     void open(std::function<void()> script = {})
     {
-        env->dialogs->scripts["design"] = [script](QDialog*) {
+        env->openModal(design, [script](QDialog*) {
             if (script)
                 script();
-        };
-        dialogs().showModal(design);
+        });
     }
 
     QStringList messages() const { return env->dialogs->texts("message"); }

@@ -16,8 +16,7 @@ class Alerta_ : public QObject {
 
     void open(std::function<void(QDialog*)> script)
     {
-        env->dialogs->scripts["Alerta"] = std::move(script);
-        dialogs().showModal(Alerta);
+        env->openModal(Alerta, std::move(script));
     }
 
 private slots:

@@ -76,24 +76,8 @@ class GameChooser : public QObject {
     Tfrm_Jogos* jogos = nullptr;
     int moves = 0;
 
-    QWidget* control(const QString& name)
-    {
-        auto* w = jogos->findChild<QWidget*>(name);
-        if (!w)
-            qFatal("no control %s", qPrintable(name));
-        return w;
-    }
-
-    // The names, of those given, whose control is shown.
-    QStringList shownOf(const QStringList& list)
-    {
-        QStringList out;
-        for (const QString& n : list) {
-            if (!control(n)->isHidden())
-                out << n;
-        }
-        return out;
-    }
+    QWidget* control(const QString& name) { return zortest::control(jogos, name); }
+    QStringList shownOf(const QStringList& names) { return zortest::shownOf(jogos, names); }
 
     void showChooser()
     {

@@ -76,12 +76,11 @@ class HelpAndAbout : public QObject {
     // Opens a screen modally; the script plays the player's part while it is on view.
     void open(const QString& name, std::function<void(QDialog*)> script = {})
     {
-        env->dialogs->scripts[name] = [script](QDialog* d) {
+        env->openModal(screen(name), [script](QDialog* d) {
             QVERIFY(QTest::qWaitForWindowExposed(d));
             if (script)
                 script(d);
-        };
-        dialogs().showModal(screen(name));
+        });
     }
 
 private slots:

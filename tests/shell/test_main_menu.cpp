@@ -47,24 +47,8 @@ class MainMenu : public QObject {
     Tfrm_Menu* menu = nullptr;
     int moves = 0;
 
-    Picture* pic(const QString& name)
-    {
-        auto* p = menu->findChild<Picture*>(name);
-        if (!p)
-            qFatal("no control %s", qPrintable(name));
-        return p;
-    }
-
-    // The names, of those given, whose control is shown.
-    QStringList shownOf(const QStringList& names)
-    {
-        QStringList out;
-        for (const QString& n : names) {
-            if (!pic(n)->isHidden())
-                out << n;
-        }
-        return out;
-    }
+    Picture* pic(const QString& name) { return zortest::control<Picture>(menu, name); }
+    QStringList shownOf(const QStringList& names) { return zortest::shownOf(menu, names); }
 
     void recreateMenu()
     {

@@ -75,6 +75,25 @@ void copyTree(const QString& from, const QString& to)
 
 } // namespace
 
+int TestEnv::openModal(QDialog* dialog, std::function<void(QDialog*)> script)
+{
+    if (script)
+        dialogs->scripts[dialog->objectName()] = std::move(script);
+    else
+        dialogs->scripts.remove(dialog->objectName());
+    return zor::services().dialogs->showModal(dialog);
+}
+
+QStringList shownOf(QWidget* form, const QStringList& names)
+{
+    QStringList out;
+    for (const QString& n : names) {
+        if (!control(form, n)->isHidden())
+            out << n;
+    }
+    return out;
+}
+
 QString sourceConfigDir() { return QStringLiteral(ZOR_SOURCE_CONFIG_DIR); }
 QString generatedGameDir() { return QStringLiteral(ZOR_GENERATED_GAME_DIR); }
 

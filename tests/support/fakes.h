@@ -93,6 +93,10 @@ public:
     bool remove(const QString& relPath) const;
     QString dir() const { return dir_; }
 
+    // Shows a screen modally through the dialogs double; the script plays the player's part
+    // while it is open.
+    int openModal(QDialog* dialog, std::function<void(QDialog*)> script = {});
+
     std::shared_ptr<FakeSound> sound = std::make_shared<FakeSound>();
     std::shared_ptr<FakeRandom> random = std::make_shared<FakeRandom>();
     std::shared_ptr<FakeDialogs> dialogs = std::make_shared<FakeDialogs>();
@@ -105,6 +109,19 @@ private:
     QString dir_;
     QString oldCwd_;
 };
+
+// The named control of a form; a name the form does not have ends the test run.
+template <typename T = QWidget>
+T* control(QWidget* form, const QString& name)
+{
+    T* w = form->findChild<T*>(name);
+    if (!w)
+        qFatal("no control %s", qPrintable(name));
+    return w;
+}
+
+// The names, of those given, whose control is not hidden.
+QStringList shownOf(QWidget* form, const QStringList& names);
 
 // The initial Config tree and generated game files, as the build lays them out.
 QString sourceConfigDir();
