@@ -22,5 +22,10 @@ QStringList writeChooserPictures(const QDir& layoutDir);
 QStringList writeShellScreenPictures(const QDir& layoutDir);
 // Layout pictures of the configuration and design screens ("config/...", "design/...").
 QStringList writeSettingsPictures(const QDir& layoutDir);
+// Each game's screens: their layout pictures ("coin/...", "slots/...", "blackjack/...", returned
+// as above) and any data files of their own written into gameDir.
+QStringList writeCoinScreenPictures(const QDir& layoutDir, const QDir& gameDir);
+QStringList writeSlotScreenPictures(const QDir& layoutDir, const QDir& gameDir);
+QStringList writeBlackjackScreenPictures(const QDir& layoutDir, const QDir& gameDir);
 
 } // namespace assetgen

@@ -32,7 +32,10 @@ int main(int argc, char** argv)
     const QDir layout(layoutDir);
     const QStringList layoutFiles = assetgen::writeLayoutPictures(layout)
         + assetgen::writeChooserPictures(layout) + assetgen::writeShellScreenPictures(layout)
-        + assetgen::writeSettingsPictures(layout);
+        + assetgen::writeSettingsPictures(layout)
+        + assetgen::writeCoinScreenPictures(layout, QDir(gameDir))
+        + assetgen::writeSlotScreenPictures(layout, QDir(gameDir))
+        + assetgen::writeBlackjackScreenPictures(layout, QDir(gameDir));
 
     QFile qrc(QDir(layoutDir).filePath(QStringLiteral("layout.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

@@ -37,9 +37,3 @@ void PendingScreen::closeEvent(QCloseEvent* e)
 }
 
 } // namespace zor
-
-Tfrm_bj::Tfrm_bj()
-    : PendingScreen(QStringLiteral("frm_bj"),
-                    QStringLiteral("Cassino ZOR   -    (¯`·._.·[ßlå¢kJå¢k]·._.·´¯)"), QSize(797, 571), GameScreen)
-{
-}

@@ -49,14 +49,6 @@ static void initLayoutResources()
 
 namespace zor {
 
-namespace {
-
-// The heads-or-tails and slot machine windows bear decorated titles that spell the game.
-const QString kCoinTitle = QStringLiteral("Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—");
-const QString kSlotTitle = QStringLiteral("Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸");
-
-} // namespace
-
 void initApplication()
 {
     initLayoutResources();
@@ -73,24 +65,23 @@ void initApplication()
 
 void createScreens()
 {
-    using K = PendingScreen;
     Loading = new TLoading;
     frm_Jogos = new Tfrm_Jogos;
-    frm_CoC1 = new Tfrm_CoC1(QStringLiteral("frm_CoC1"), kCoinTitle, {888, 616}, K::GameScreen);
-    frm_CoC2 = new Tfrm_CoC2(QStringLiteral("frm_CoC2"), kCoinTitle, {889, 616}, K::GameScreen);
-    CoC_jogo = new TCoC_jogo(QStringLiteral("CoC_jogo"), kCoinTitle, {886, 613}, K::GameScreen, true);
+    frm_CoC1 = new Tfrm_CoC1;
+    frm_CoC2 = new Tfrm_CoC2;
+    CoC_jogo = new TCoC_jogo;
     frm_conf = new Tfrm_conf;
     Alerta = new TAlerta;
-    coc_modo = new Tcoc_modo(QStringLiteral("coc_modo"), QStringLiteral("Cassino ZOR - Modos de Jogo"), {302, 289}, K::Dialog);
+    coc_modo = new Tcoc_modo;
     frm_nome = new Tfrm_nome;
     design = new Tdesign;
-    frm_cn = new Tfrm_cn(QStringLiteral("frm_cn"), kSlotTitle, {852, 537}, K::GameScreen, true);
-    frm_estourou = new Tfrm_estourou(QStringLiteral("frm_estourou"), QStringLiteral("Que pena ! Você estourou !"), {271, 208}, K::Dialog);
-    aposta = new Taposta(QStringLiteral("aposta"), QStringLiteral("Faça sua aposta"), {272, 156}, K::Dialog);
-    perdeu = new Tperdeu(QStringLiteral("perdeu"), QStringLiteral("Você perdeu !"), {306, 201}, K::Dialog);
-    ganhou = new Tganhou(QStringLiteral("ganhou"), QStringLiteral("Você ganhou !"), {264, 213}, K::Dialog);
-    certo = new Tcerto(QStringLiteral("certo"), QStringLiteral("Black Jack - 21 na Mosca"), {249, 273}, K::Dialog);
-    empate = new Tempate(QStringLiteral("empate"), QStringLiteral("Empate !"), {249, 208}, K::Dialog);
+    frm_cn = new Tfrm_cn;
+    frm_estourou = new Tfrm_estourou;
+    aposta = new Taposta;
+    perdeu = new Tperdeu;
+    ganhou = new Tganhou;
+    certo = new Tcerto;
+    empate = new Tempate;
     ajudamenu1 = new Tajudamenu1;
     desen = new Tdesen;
     cassino = new Tcassino;
