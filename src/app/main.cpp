@@ -2,6 +2,7 @@
 #include "app/loading.h"
 #include "app/screens.h"
 #include "platform/services.h"
+#include "platform/signals.h"
 
 #include <QApplication>
 
@@ -10,6 +11,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     zor::initApplication();
     zor::installRealServices();
+    // kill, Ctrl+C and a logout end the program as its own "end" actions do.
+    zor::routeEndSignals([](int) { zor::endOnRequest(); });
     zor::setApplicationTitle(QString::fromUtf8(zor::kFirstTitle));
     zor::createScreens();
     Loading->show();

@@ -82,6 +82,9 @@ bool ensureDevice()
     device = Device::Failed;
     quietAlsa();
     SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Cassino ZOR");
+    // SDL would otherwise take SIGINT and SIGTERM for itself and only queue a quit event that
+    // this program never reads: the program routes them into its own event loop instead.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
         std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", SDL_GetError());
         return false;

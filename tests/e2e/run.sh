@@ -4,7 +4,8 @@
 # desktop launcher, Enter to the game chooser and back, closing; Esc on the loading screen; a
 # missing settings file at start; the one-time warning, its "Fechar" button and its check box;
 # the game chooser's banners and the round trip to each game's screen, the configuration and
-# design screens with their saved files, the help and about screens.
+# design screens with their saved files, the help and about screens; SIGINT, SIGTERM and SIGHUP
+# ending the program.
 #
 #   run.sh <program> <game folder> <screenshot folder>
 #
@@ -407,6 +408,67 @@ scenario6() {
     end_game "screens"
 }
 
+# ---------------------------------------------------------------------------------------------
+# 7. kill, Ctrl+C and a logout end the program within a second, with the (dummy) audio device
+#    open: SIGINT during the loading steps, SIGTERM on the menu, SIGHUP with a modal dialog
+#    open. Nothing is written into Config.
+# ends_on_signal <what> <signal>: sends the signal to the program and checks that it ends
+# within 1 s with status 0.
+ends_on_signal() {
+    local t
+    t=$(xs_now_ms)
+    kill -s "$2" "$APP_PID"
+    if xs_wait_exit "$APP_PID" 1000; then
+        ok "$1: SIG$2 ends the program within 1 s ($(($(xs_now_ms) - t)) ms)"
+        check "$1: it ends with status 0 (status $XS_RC)" [ "$XS_RC" = 0 ]
+        APP_PID=""
+    else
+        not_ok "$1: SIG$2 ends the program within 1 s"
+        stop_game
+    fi
+}
+
+scenario7() {
+    local s=signals before conf
+    note "scenario 7: SIGINT, SIGTERM and SIGHUP end the program"
+    new_game $s
+    before=$(cd "$G" && find Config -type f -exec md5sum {} + | sort)
+
+    start_game $s
+    if appears "$APP_PID" "$LOADING_TITLE" 3000; then
+        ends_on_signal "loading screen" INT
+    else
+        not_ok "signals: the loading screen appears"
+        stop_game
+    fi
+
+    start_game $s
+    if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
+        sleep 0.3
+        ends_on_signal "main menu" TERM
+    else
+        not_ok "signals: the main menu appears"
+        stop_game
+    fi
+
+    start_game $s
+    if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
+        sleep 0.3
+        if conf=$(open_from_menu config 480 505 "$CONFIG_TITLE"); then
+            ok "signals: the configuration screen is open over the menu"
+            ends_on_signal "modal configuration screen" HUP
+        else
+            not_ok "signals: the configuration screen opens from the menu"
+            stop_game
+        fi
+    else
+        not_ok "signals: the main menu appears"
+        stop_game
+    fi
+    check "signals: no file of Config was written or removed" \
+        [ "$(cd "$G" && find Config -type f -exec md5sum {} + | sort)" = "$before" ]
+}
+
 started=$(xs_now_ms)
 scenario1
 scenario2
@@ -414,6 +476,7 @@ scenario3
 scenario4
 scenario5
 scenario6
+scenario7
 note "run took $(($(xs_now_ms) - started)) ms; screenshots in $SHOTS"
 
 finish
