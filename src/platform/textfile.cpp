@@ -8,6 +8,7 @@
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace zor {
 
@@ -28,6 +29,34 @@ QString systemReason(int err)
 }
 
 } // namespace
+
+bool isSaveTemporaryOf(const QString& candidate, const QString& fileName)
+{
+    // QSaveFile writes "NAME.XXXXXX" beside NAME, six letters or digits.
+    if (candidate.size() != fileName.size() + 7 || !candidate.startsWith(fileName)
+        || candidate.at(fileName.size()) != u'.')
+        return false;
+    for (qsizetype i = fileName.size() + 1; i < candidate.size(); ++i) {
+        const char16_t c = candidate.at(i).unicode();
+        if (!((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z') || (c >= u'0' && c <= u'9')))
+            return false;
+    }
+    return true;
+}
+
+int removeSaveTemporaries(const QString& path)
+{
+    const QFileInfo info(path);
+    QDir dir = info.absoluteDir();
+    int removed = 0;
+    const QStringList names = dir.entryList({info.fileName() + QStringLiteral(".??????")},
+                                            QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        if (isSaveTemporaryOf(name, info.fileName()) && dir.remove(name))
+            ++removed;
+    }
+    return removed;
+}
 
 QString fromCp1252(const QByteArray& bytes)
 {
@@ -94,11 +123,21 @@ QString readTextFile(const QString& path)
     return normaliseLineBreaks(fromCp1252(bytes));
 }
 
+// Why the directory that is to hold a file cannot: missing, or something other than a
+// directory in its path. 0 when it is a directory.
+int directoryFault(const QString& dir)
+{
+    struct stat st = {};
+    if (::stat(QFile::encodeName(dir).constData(), &st) != 0)
+        return errno;
+    return S_ISDIR(st.st_mode) ? 0 : ENOTDIR;
+}
+
 void writeTextFile(const QString& path, const QString& text)
 {
     const QFileInfo info(path);
-    if (!info.dir().exists())
-        throw createError(path, systemReason(ENOENT));
+    if (const int fault = directoryFault(info.absolutePath()))
+        throw createError(path, systemReason(fault));
     if (info.isDir())
         throw createError(path, systemReason(EISDIR));
     // An existing file the user made read-only refuses the save, as an in-place rewrite
@@ -106,9 +145,15 @@ void writeTextFile(const QString& path, const QString& text)
     if (info.exists() && !info.isWritable())
         throw createError(path, systemReason(EACCES));
 
+    // The new file takes the place of the old one with the old one's permission bits.
+    struct stat old = {};
+    const bool hadFile = ::stat(QFile::encodeName(path).constData(), &old) == 0;
+
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         throw createError(path, file.errorString());
+    if (hadFile && ::fchmod(file.handle(), old.st_mode & 07777) != 0)
+        throw createError(path, systemReason(errno));
     const QByteArray bytes = toCp1252(text);
     if (file.write(bytes) != bytes.size() || !file.commit())
         throw createError(path, file.errorString());

@@ -18,9 +18,17 @@ QString normaliseLineBreaks(const QString& text);
 QString readTextFile(const QString& path);
 
 // Writes text byte for byte (Windows-1252), with no line break added. The bytes go to a
-// temporary file in the same directory that then replaces the old file, so a crash never
-// leaves a torn or empty file. Throws the "Cannot create file" AppError when the directory is
-// missing, the existing file is read-only, or the write fails; the old file is then untouched.
+// temporary file "NAME.XXXXXX" in the same directory that then replaces the old file, with the
+// old file's permission bits, so a crash never leaves a torn or empty file. Throws the "Cannot
+// create file" AppError with the system's reason when the directory is missing or not a
+// directory, the existing file is read-only, or the write fails; the old file is then untouched.
 void writeTextFile(const QString& path, const QString& text);
+
+// Whether candidate is the name of a temporary file that writeTextFile leaves beside fileName
+// when it is killed before the rename ("som.txt.a1B2c3" for "som.txt").
+bool isSaveTemporaryOf(const QString& candidate, const QString& fileName);
+// Removes the temporary files a killed save left beside the file at path, and nothing else.
+// Returns how many were removed.
+int removeSaveTemporaries(const QString& path);
 
 } // namespace zor

@@ -1,6 +1,7 @@
 #include "settings/store.h"
 
 #include "platform/errors.h"
+#include "platform/signals.h"
 #include "platform/textfile.h"
 
 #include <QStringList>
@@ -83,7 +84,20 @@ void SettingsStore::load(Setting s)
 
 void SettingsStore::save(Setting s)
 {
+    // A buffer that was never loaded nor set still holds its placeholder, which is no value
+    // of its setting: its file keeps what it has. Once the program is ending on request,
+    // nothing more is written.
+    if (buffers_[index(s)] == placeholder(s) || endRequested())
+        return;
     writeTextFile(diskPath(path(s)), buffers_[index(s)]);
+}
+
+int SettingsStore::removeStaleTemporaries()
+{
+    int removed = 0;
+    for (Setting s : kAll)
+        removed += removeSaveTemporaries(diskPath(path(s)));
+    return removed;
 }
 
 void SettingsStore::loadAll()

@@ -24,7 +24,12 @@ public:
     // keeps the buffer's text.
     void load(Setting s);
     // Writes the buffer to its file (see writeTextFile). Throws the "Cannot create file" AppError.
+    // A buffer still holding its placeholder is not written, nor anything once the program is
+    // ending on request.
     void save(Setting s);
+    // Removes the temporary files that saves killed before their rename left beside the
+    // store's files (and nothing else). Returns how many were removed.
+    int removeStaleTemporaries();
     // The start-up load: every buffer in table order; the first failure stops it, leaving the
     // buffers after it untouched.
     void loadAll();

@@ -1,6 +1,7 @@
 #include "settings/theme.h"
 
 #include "controls/picture.h"
+#include "platform/guard.h"
 #include "platform/services.h"
 
 namespace zor {
@@ -23,8 +24,13 @@ int themeNumber(const QString& theme)
 void applyTheme(std::initializer_list<Picture*> backgrounds)
 {
     const QString file = themePictureFile(setting(Setting::memo));
-    for (Picture* p : backgrounds)
-        p->loadFromFile(file);
+    // A theme picture that cannot be loaded is reported in the error box, and the show handler
+    // goes on: the rest of it (check boxes, labels, state) must still run, or a later save
+    // would write what the screen never showed.
+    guarded([&] {
+        for (Picture* p : backgrounds)
+            p->loadFromFile(file);
+    });
 }
 
 void playCueAlways(const QString& file, Wait wait)

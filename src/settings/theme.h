@@ -24,7 +24,8 @@ QString themePictureFile(const QString& theme);
 int themeNumber(const QString& theme);
 
 // Loads the current theme's picture into each background picture, in order. A picture that
-// cannot be loaded throws the loader's AppError; the pictures not yet loaded keep theirs.
+// cannot be loaded shows the loader's error in the error box and returns normally (the pictures
+// not yet loaded keep theirs), so the caller's handler goes on.
 void applyTheme(std::initializer_list<Picture*> backgrounds);
 
 // Cue file names.

@@ -164,6 +164,26 @@ private slots:
         QVERIFY(errors()[0].startsWith("Cannot open file \"nada.jpg\""));
     }
 
+    // A theme picture that cannot be loaded is reported, and the show still brings every box in
+    // line with its buffer, so Save writes what the screen shows and not the layout's ticks.
+    void badThemeStillSyncsTheBoxesAndSaveKeepsTheSwitchesOff()
+    {
+        for (const QString& f : kFiles)
+            env->writeFile(f, "n");
+        env->writeFile("Config/cor.txt", "8");
+        settings().loadAll();
+        clearRecords();
+        open([] {
+            for (QCheckBox* b : {frm_conf->CheckBox1, frm_conf->CheckBox2, frm_conf->CheckBox4, frm_conf->CheckBox5})
+                QVERIFY2(!b->isChecked(), qPrintable(b->objectName()));
+            QTest::mouseClick(frm_conf->Button1, Qt::LeftButton);
+        });
+        QCOMPARE(errors(), QStringList({"Unknown picture file extension (.)"}));
+        for (const QString& f : {"Config/som.txt", "Config/alerta.txt", "Config/animacao.txt", "Config/musica.txt"})
+            QCOMPARE(env->readFile(f), QByteArray("n"));
+        QCOMPARE(env->readFile("Config/cor.txt"), QByteArray("8"));
+    }
+
     // ---- The switches -------------------------------------------------------------------------
 
     void soundBoxSilencesAtOnceAndPlaysASampleWhenTicked()
