@@ -56,7 +56,7 @@ QPixmap loadPictureFile(const QString& fileName)
     else if (ext == QLatin1String("bmp"))
         format = "bmp";
     else
-        throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(QFileInfo(fileName).suffix()));
+        throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(quoted(QFileInfo(fileName).suffix())));
 
     QFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
@@ -65,8 +65,8 @@ QPixmap loadPictureFile(const QString& fileName)
     QImageReader reader(&file, format);
     QImage image = reader.read();
     if (image.isNull())
-        throw AppError(format == "jpeg" ? QStringLiteral("JPEG error: \"%1\" is not a valid JPEG picture").arg(fileName)
-                                        : QStringLiteral("Bitmap image is not valid: \"%1\"").arg(fileName));
+        throw AppError(format == "jpeg" ? QStringLiteral("JPEG error: \"%1\" is not a valid JPEG picture").arg(quoted(fileName))
+                                        : QStringLiteral("Bitmap image is not valid: \"%1\"").arg(quoted(fileName)));
     return QPixmap::fromImage(std::move(image));
 }
 

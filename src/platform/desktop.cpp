@@ -13,15 +13,39 @@ namespace zor {
 
 namespace {
 
+// Lets the text wrap inside any run of more than 40 characters without a blank: a zero-width
+// space is a line-break opportunity that shows nothing.
+QString wrappable(const QString& text)
+{
+    constexpr int kRun = 40;
+    QString out;
+    out.reserve(text.size() + text.size() / kRun + 1);
+    int run = 0;
+    for (QChar c : text) {
+        if (c.isSpace()) {
+            run = 0;
+        } else if (++run > kRun && !c.isLowSurrogate()) {
+            out.append(QChar(0x200B));
+            run = 1;
+        }
+        out.append(c);
+    }
+    return out;
+}
+
 void showBox(QMessageBox::Icon icon, const QString& text)
 {
-    QMessageBox box(icon, applicationTitle(), text, QMessageBox::Ok,
-                    QApplication::activeWindow());
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
+    makeMessageBox(icon, text, QApplication::activeWindow())->exec();
 }
 
 } // namespace
+
+std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& text, QWidget* parent)
+{
+    auto box = std::make_unique<QMessageBox>(icon, applicationTitle(), wrappable(text), QMessageBox::Ok, parent);
+    box->setTextFormat(Qt::PlainText);
+    return box;
+}
 
 void QtDialogs::message(const QString& text) { showBox(QMessageBox::NoIcon, text); }
 void QtDialogs::warning(const QString& text) { showBox(QMessageBox::Warning, text); }

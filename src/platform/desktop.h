@@ -2,7 +2,14 @@
 // The real desktop services: Qt message boxes, modal showing, beeps and the random source.
 #include "platform/services.h"
 
+#include <QMessageBox>
+#include <memory>
+
 namespace zor {
+
+// The message box the dialogs show: application title, OK, plain text that wraps even inside
+// a long unbroken run (a path, a file's bytes), so the box never grows wider than the screen.
+std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& text, QWidget* parent);
 
 class QtDialogs final : public Dialogs {
 public:

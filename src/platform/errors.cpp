@@ -2,24 +2,53 @@
 
 namespace zor {
 
+QString quoted(const QString& value)
+{
+    constexpr qsizetype kMaxChars = 200;
+    constexpr int kMaxBreaks = 4;
+    qsizetype end = 0;
+    int breaks = 0;
+    while (end < value.size() && end < kMaxChars) {
+        const QChar c = value.at(end);
+        if (c == u'\r' || c == u'\n') {
+            if (breaks == kMaxBreaks)
+                break;
+            ++breaks;
+            // CR LF and LF CR are one break.
+            if (end + 1 < value.size() && end + 1 < kMaxChars) {
+                const QChar next = value.at(end + 1);
+                if ((next == u'\r' || next == u'\n') && next != c)
+                    ++end;
+            }
+        }
+        ++end;
+    }
+    if (end == value.size())
+        return value;
+    // Never cut a character in two.
+    if (end > 0 && value.at(end - 1).isHighSurrogate())
+        --end;
+    return value.left(end) + QChar(0x2026);
+}
+
 AppError openError(const QString& path, const QString& reason)
 {
-    return AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason));
+    return AppError(QStringLiteral("Cannot open file \"%1\". %2").arg(quoted(path), reason));
 }
 
 AppError createError(const QString& path, const QString& reason)
 {
-    return AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
+    return AppError(QStringLiteral("Cannot create file \"%1\". %2").arg(quoted(path), reason));
 }
 
 AppError intConvertError(const QString& text)
 {
-    return AppError(QStringLiteral("'%1' is not a valid integer value").arg(text));
+    return AppError(QStringLiteral("'%1' is not a valid integer value").arg(quoted(text)));
 }
 
 AppError floatConvertError(const QString& text)
 {
-    return AppError(QStringLiteral("'%1' is not a valid floating point value").arg(text));
+    return AppError(QStringLiteral("'%1' is not a valid floating point value").arg(quoted(text)));
 }
 
 } // namespace zor

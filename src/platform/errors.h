@@ -16,6 +16,12 @@ private:
     QString text_;
 };
 
+// A value or path as an error text quotes it: at most 200 characters and four line breaks,
+// then an ellipsis, so that an error box stays readable and fits the screen whatever a file
+// held.
+QString quoted(const QString& value);
+
+// Each builder quotes its value or path as above.
 // "Cannot open file "PATH". REASON"
 AppError openError(const QString& path, const QString& reason);
 // "Cannot create file "PATH". REASON"
