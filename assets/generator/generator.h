@@ -28,4 +28,8 @@ QStringList writeCoinScreenPictures(const QDir& layoutDir, const QDir& gameDir);
 QStringList writeSlotScreenPictures(const QDir& layoutDir, const QDir& gameDir);
 QStringList writeBlackjackScreenPictures(const QDir& layoutDir, const QDir& gameDir);
 
+// The application icon in the hicolor sizes: <iconsDir>/hicolor/NxN/apps/<iconName>.png.
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
+void writeIcons(const QDir& iconsDir, const QString& iconName);
+
 } // namespace assetgen

@@ -1,6 +1,6 @@
-// zor-assetgen --game DIR --layout DIR
-// Writes the game's data files into DIR (game) and the layout pictures plus layout.qrc into
-// DIR (layout). Runs with the offscreen platform so that fonts are available without a display.
+// zor-assetgen --game DIR --layout DIR [--icons DIR --icon-name NAME]
+// Writes the game's data files into DIR (game), the layout pictures plus layout.qrc into
+// DIR (layout) and the application icon's hicolor tree into DIR (icons). Runs with the offscreen platform so that fonts are available without a display.
 #include "generator.h"
 
 #include <QGuiApplication>
@@ -11,21 +11,29 @@
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    QString gameDir, layoutDir;
+    QString gameDir, layoutDir, iconsDir, iconName;
     const QStringList args = app.arguments();
     for (int i = 1; i + 1 < args.size(); i += 2) {
         if (args[i] == QLatin1String("--game"))
             gameDir = args[i + 1];
         else if (args[i] == QLatin1String("--layout"))
             layoutDir = args[i + 1];
+        else if (args[i] == QLatin1String("--icons"))
+            iconsDir = args[i + 1];
+        else if (args[i] == QLatin1String("--icon-name"))
+            iconName = args[i + 1];
     }
     if (gameDir.isEmpty() || layoutDir.isEmpty()) {
-        std::fprintf(stderr, "usage: zor-assetgen --game DIR --layout DIR\n");
+        std::fprintf(stderr, "usage: zor-assetgen --game DIR --layout DIR [--icons DIR --icon-name NAME]\n");
         return 2;
     }
     QDir().mkpath(gameDir);
     QDir().mkpath(layoutDir);
 
+    if (!iconsDir.isEmpty() && !iconName.isEmpty()) {
+        QDir().mkpath(iconsDir);
+        assetgen::writeIcons(QDir(iconsDir), iconName);
+    }
     assetgen::writeGamePictures(QDir(gameDir));
     assetgen::writeSounds(QDir(gameDir));
     assetgen::writeMusic(QDir(gameDir));

@@ -1,16 +1,26 @@
 // Cassino ZOR: the program's entry. Takes no arguments.
 #include "app/loading.h"
 #include "app/screens.h"
+#include "platform/gamefolder.h"
 #include "platform/services.h"
 #include "platform/signals.h"
 
 #include <QApplication>
+#include <QDir>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     zor::initApplication();
     zor::installRealServices();
+    // An installed game runs in the player's own folder; a game folder runs where it is.
+    const zor::GameFolder where = zor::chooseGameFolder(QDir::currentPath(), QCoreApplication::applicationDirPath());
+    if (where.outcome == zor::GameFolder::Failed) {
+        zor::dialogs().error(QStringLiteral("O Cassino ZOR não pôde preparar a sua pasta de jogo.\n\n%1").arg(where.error));
+        return 1;
+    }
+    if (where.outcome == zor::GameFolder::Prepared)
+        QDir::setCurrent(where.folder);
     // kill, Ctrl+C and a logout end the program as its own "end" actions do.
     zor::routeEndSignals([](int) { zor::endOnRequest(); });
     zor::setApplicationTitle(QString::fromUtf8(zor::kFirstTitle));
