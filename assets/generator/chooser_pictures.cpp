@@ -37,18 +37,7 @@ QString display() { return QStringLiteral("Bebas Neue"); }
 // type on them are PNG, so the lettering stays crisp; photographs-like backdrops are JPEG.
 QString write(const QImage& img, const QDir& layoutDir, const QString& name)
 {
-    layoutDir.mkpath(kFolder);
-    const QString rel = kFolder + u'/' + name;
-    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
-    QImageWriter writer(layoutDir.filePath(rel), jpeg ? QByteArray("jpeg") : QByteArray("png"));
-    if (jpeg)
-        writer.setQuality(90);
-    if (!writer.write(jpeg ? img.convertToFormat(QImage::Format_RGB32) : img)) {
-        std::fprintf(stderr, "zor-assetgen: cannot write %s: %s\n", qPrintable(writer.fileName()),
-                     qPrintable(writer.errorString()));
-        std::exit(1);
-    }
-    return rel;
+    return writePicture(img, layoutDir, kFolder + u'/' + name, 90);
 }
 
 QLinearGradient goldGradient(const QRectF& r, bool bright = false)
@@ -1157,7 +1146,7 @@ QImage renderBackdrop()
     body.setColorAt(0, QColor(0x3A, 0x62, 0xB8));
     body.setColorAt(0.5, QColor(0x1C, 0x34, 0x78));
     body.setColorAt(1, QColor(0x0A, 0x14, 0x3A));
-    p.fillRect(img.rect(), body);
+    p.fillRect(logicalRect(img), body);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 18));
     int row = 0;
@@ -1173,7 +1162,7 @@ QImage renderBackdrop()
     QRadialGradient vignette(QPointF(W / 2.0, H / 2.0), W * 0.8);
     vignette.setColorAt(0.7, QColor(0, 0, 0, 0));
     vignette.setColorAt(1, QColor(0, 0, 0, 90));
-    p.fillRect(img.rect(), vignette);
+    p.fillRect(logicalRect(img), vignette);
     p.end();
     return img;
 }

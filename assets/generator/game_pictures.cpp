@@ -32,7 +32,7 @@ namespace assetgen::gamepics {
 
 QImage canvas(int w, int h, const QColor& fill)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = newCanvas(w, h);
     img.fill(fill);
     return img;
 }
@@ -49,12 +49,14 @@ void save(const QImage& img, const QDir& dir, const QString& fileName)
     const bool bmp = fileName.endsWith(QLatin1String(".bmp"), Qt::CaseInsensitive);
     // Neither format keeps transparency: flatten onto white first so that nothing turns black.
     QImage flat(img.size(), QImage::Format_RGB32);
+    flat.setDevicePixelRatio(img.devicePixelRatio());
     flat.fill(Qt::white);
     {
         QPainter p(&flat);
         p.drawImage(0, 0, img);
     }
-    QImageWriter writer(dir.filePath(fileName), bmp ? QByteArray("bmp") : QByteArray("jpeg"));
+    flat.setDevicePixelRatio(1);
+    QImageWriter writer(dir.filePath(scaledName(fileName)), bmp ? QByteArray("bmp") : QByteArray("jpeg"));
     if (!bmp) {
         writer.setQuality(90);
         writer.setOptimizedWrite(true);
@@ -346,14 +348,14 @@ void drawBackground(const Theme& t, const QDir& dir)
     body.setColorAt(0.0, t.light);
     body.setColorAt(0.45, t.base);
     body.setColorAt(1.0, t.deep);
-    p.fillRect(img.rect(), body);
+    p.fillRect(logicalRect(img), body);
 
     // Soft glow in the upper left.
     QRadialGradient glow(QPointF(W * 0.28, H * 0.22), W * 0.75);
     glow.setColorAt(0, withAlpha(Qt::white, t.dark ? 70 : 90));
     glow.setColorAt(0.6, withAlpha(Qt::white, t.dark ? 12 : 25));
     glow.setColorAt(1, withAlpha(Qt::white, 0));
-    p.fillRect(img.rect(), glow);
+    p.fillRect(logicalRect(img), glow);
 
     // Diagonal sheen: a few wide bands of light across the picture.
     const double bands[][3] = {{0.18, 0.10, 34}, {0.36, 0.04, 26}, {0.62, 0.14, 22}, {0.80, 0.05, 28}};
@@ -363,7 +365,7 @@ void drawBackground(const Theme& t, const QDir& dir)
         sheen.setColorAt(std::max(0.0, c - half), withAlpha(Qt::white, 0));
         sheen.setColorAt(c, withAlpha(Qt::white, int(b[2] * (t.dark ? 0.7 : 1.0))));
         sheen.setColorAt(std::min(1.0, c + half), withAlpha(Qt::white, 0));
-        p.fillRect(img.rect(), sheen);
+        p.fillRect(logicalRect(img), sheen);
     }
 
     // A faint lattice of card suits, the casino's watermark.
@@ -416,7 +418,7 @@ void drawBackground(const Theme& t, const QDir& dir)
     vignette.setColorAt(0.0, QColor(0, 0, 0, 0));
     vignette.setColorAt(0.75, QColor(0, 0, 0, 0));
     vignette.setColorAt(1.0, withAlpha(darker(t.deep, 0.5), t.dark ? 110 : 60));
-    p.fillRect(img.rect(), vignette);
+    p.fillRect(logicalRect(img), vignette);
 
     p.end();
     save(img, dir, QString::fromLatin1(t.file));

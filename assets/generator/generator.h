@@ -2,9 +2,28 @@
 // The asset generator: draws every picture and composes every sound and the music the game
 // loads, at build time, so that no binary asset is kept in the source tree.
 #include <QDir>
+#include <QImage>
+#include <QRect>
 #include <QStringList>
 
 namespace assetgen {
+
+// Every picture is drawn at 1x and again at 2x for dense screens (scale.cpp). Drawing code
+// works in logical coordinates on canvases from newCanvas and writes through writePicture.
+int renderScale();
+void setRenderScale(int scale);
+// A w x h (logical) canvas at the current scale, not yet filled.
+QImage newCanvas(int w, int h, QImage::Format format = QImage::Format_ARGB32_Premultiplied);
+// The whole of a canvas in logical coordinates.
+QRectF logicalRect(const QImage& img);
+// A logical rectangle of a canvas in its pixels (for QImage::copy).
+QRect scaledRect(const QRect& r);
+// "menu/fundo.jpg", or at 2x "menu/fundo@2x.jpg".
+QString scaledName(const QString& name);
+// Writes the picture as dir/scaledName(name): JPEG, bitmap or PNG by the name's extension.
+// Returns the name written, relative to dir. A picture that cannot be written ends the
+// generator, so that a build never lays out an incomplete game.
+QString writePicture(const QImage& img, const QDir& dir, const QString& name, int jpegQuality = 90);
 
 // Data files the game loads by name from its working directory: theme backgrounds, coin faces,
 // lever, match banners, reel symbols, card faces and the card back.

@@ -72,16 +72,10 @@ QStringList writeLayoutPictures(const QDir& layoutDir)
 {
     QStringList written;
     auto save = [&](const QImage& image, const QString& relative) {
-        layoutDir.mkpath(QFileInfo(relative).path());
-        const bool jpeg = relative.endsWith(QLatin1String(".jpg"));
-        if (!image.save(layoutDir.filePath(relative), jpeg ? "JPG" : "PNG", jpeg ? kJpegQuality : -1)) {
-            std::fprintf(stderr, "zor-assetgen: cannot write %s\n", qPrintable(layoutDir.filePath(relative)));
-            return;
-        }
-        written << relative;
+        written << writePicture(image, layoutDir, relative, kJpegQuality);
     };
     auto cut = [](const QImage& scene, const QRect& client) {
-        return scene.copy(client.translated(0, kSceneOffsetY));
+        return scene.copy(scaledRect(client.translated(0, kSceneOffsetY)));
     };
 
     save(renderLoadingBackdrop(), QStringLiteral("loading/Image1.jpg"));

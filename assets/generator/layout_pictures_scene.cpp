@@ -2,7 +2,10 @@
 // people around it. Every element that the menu animates is drawn from SceneState so that its
 // alternative pose can be cut out of a second render and laid over the first seamlessly; the
 // geometry below keeps each animated part inside the rectangle the menu shows it in.
+#include "generator.h"
 #include "layout_pictures_common.h"
+
+#include <algorithm>
 
 #include <QLinearGradient>
 #include <QPainterPath>
@@ -251,7 +254,7 @@ void paintChandelierShape(QPainter& p, double cx, double top, bool lit);
 
 QImage makeBackdrop()
 {
-    QImage img(kSceneWidth, kSceneHeight, QImage::Format_ARGB32_Premultiplied);
+    QImage img = newCanvas(kSceneWidth, kSceneHeight);
     img.fill(Qt::black);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -1577,7 +1580,11 @@ void paintTableItems(QPainter& p)
 
 QImage renderScene(const SceneState& s)
 {
-    static const QImage backdrop = makeBackdrop();
+    // The backdrop is drawn once per scale and shared by every render at that scale.
+    static QImage backdrops[3];
+    QImage& backdrop = backdrops[std::clamp(renderScale(), 1, 2)];
+    if (backdrop.isNull())
+        backdrop = makeBackdrop();
     QImage img = backdrop.copy();
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);

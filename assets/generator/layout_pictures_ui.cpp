@@ -1,5 +1,6 @@
 // The menu's button bar and drop-up panel, the loading screen's backdrop, the warning dialog's
 // sign and background, and the small painting helpers they share with the scene.
+#include "generator.h"
 #include "layout_pictures_common.h"
 
 #include <QFontMetricsF>
@@ -556,7 +557,7 @@ void paintMenuPanel(QPainter& p, PanelEntry hi, PanelIcon icon)
 
 QImage renderLoadingBackdrop()
 {
-    QImage img(323, 94, QImage::Format_ARGB32_Premultiplied);
+    QImage img = newCanvas(323, 94);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
@@ -603,7 +604,7 @@ QImage renderLoadingBackdrop()
 
 QImage renderWarningSign()
 {
-    QImage img(31, 32, QImage::Format_ARGB32_Premultiplied);
+    QImage img = newCanvas(31, 32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
@@ -641,16 +642,16 @@ QImage renderWarningSign()
 
 QImage renderWarningBackground()
 {
-    QImage img(420, 159, QImage::Format_RGB32);
+    QImage img = newCanvas(420, 159, QImage::Format_RGB32);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.fillRect(img.rect(), vgrad(0, 159, QColor(214, 232, 252), QColor(246, 250, 255)));
+    p.fillRect(logicalRect(img), vgrad(0, 159, QColor(214, 232, 252), QColor(246, 250, 255)));
     // A broad diagonal sheen and a darker fold at the bottom.
     QLinearGradient sheen(0, 0, 420, 159);
     sheen.setColorAt(0, QColor(255, 255, 255, 0));
     sheen.setColorAt(0.45, QColor(255, 255, 255, 90));
     sheen.setColorAt(0.55, QColor(255, 255, 255, 0));
-    p.fillRect(img.rect(), sheen);
+    p.fillRect(logicalRect(img), sheen);
     p.fillRect(QRectF(0, 130, 420, 29), vgrad(130, 159, QColor(150, 190, 235, 0), QColor(150, 190, 235, 90)));
     p.fillRect(QRectF(0, 0, 420, 2), QColor(170, 200, 240));
     p.end();

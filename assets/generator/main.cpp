@@ -34,16 +34,21 @@ int main(int argc, char** argv)
         QDir().mkpath(iconsDir);
         assetgen::writeIcons(QDir(iconsDir), iconName);
     }
-    assetgen::writeGamePictures(QDir(gameDir));
     assetgen::writeSounds(QDir(gameDir));
     assetgen::writeMusic(QDir(gameDir));
+    // Every picture at 1x, then again at 2x ("NAME@2x.EXT") for dense screens.
     const QDir layout(layoutDir);
-    const QStringList layoutFiles = assetgen::writeLayoutPictures(layout)
-        + assetgen::writeChooserPictures(layout) + assetgen::writeShellScreenPictures(layout)
-        + assetgen::writeSettingsPictures(layout)
-        + assetgen::writeCoinScreenPictures(layout, QDir(gameDir))
-        + assetgen::writeSlotScreenPictures(layout, QDir(gameDir))
-        + assetgen::writeBlackjackScreenPictures(layout, QDir(gameDir));
+    QStringList layoutFiles;
+    for (int scale : {1, 2}) {
+        assetgen::setRenderScale(scale);
+        assetgen::writeGamePictures(QDir(gameDir));
+        layoutFiles += assetgen::writeLayoutPictures(layout) + assetgen::writeChooserPictures(layout)
+            + assetgen::writeShellScreenPictures(layout) + assetgen::writeSettingsPictures(layout)
+            + assetgen::writeCoinScreenPictures(layout, QDir(gameDir))
+            + assetgen::writeSlotScreenPictures(layout, QDir(gameDir))
+            + assetgen::writeBlackjackScreenPictures(layout, QDir(gameDir));
+    }
+    assetgen::setRenderScale(1);
 
     QFile qrc(QDir(layoutDir).filePath(QStringLiteral("layout.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Truncate)) {

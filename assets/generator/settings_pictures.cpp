@@ -45,18 +45,7 @@ const ThemeLook kPearl = {0, QColor(0xFC, 0xFC, 0xFE), QColor(0xE4, 0xE7, 0xEE),
 // A picture that cannot be written ends the generator, so that no build misses one.
 QString write(const QImage& img, const QDir& dir, const QString& relPath)
 {
-    const QString path = dir.filePath(relPath);
-    QDir().mkpath(QFileInfo(path).path());
-    const bool jpeg = relPath.endsWith(QLatin1String(".jpg"));
-    QImageWriter writer(path, jpeg ? QByteArray("jpeg") : QByteArray("png"));
-    if (jpeg)
-        writer.setQuality(92);
-    const QImage out = jpeg ? img.convertToFormat(QImage::Format_RGB32) : img;
-    if (!writer.write(out)) {
-        std::fprintf(stderr, "zor-assetgen: cannot write %s: %s\n", qPrintable(path), qPrintable(writer.errorString()));
-        std::exit(1);
-    }
-    return relPath;
+    return writePicture(img, dir, relPath, 92);
 }
 
 // The body of a theme background at any size: diagonal gradient, glow, sheen, a lattice of card

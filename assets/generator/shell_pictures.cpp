@@ -33,7 +33,7 @@ namespace {
 
 QImage blank(int w, int h, const QColor& fill = Qt::transparent)
 {
-    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    QImage img = newCanvas(w, h);
     img.fill(fill);
     return img;
 }
@@ -96,15 +96,7 @@ private:
 // cannot be written stops the build: a layout must never lack one of its pictures.
 void store(const QImage& img, const QDir& layoutDir, const QString& rel, QStringList& written)
 {
-    const QString path = layoutDir.filePath(rel);
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    const bool jpeg = rel.endsWith(QLatin1String(".jpg"));
-    const QImage out = jpeg ? img.convertToFormat(QImage::Format_RGB32) : img;
-    if (!out.save(path, jpeg ? "JPEG" : "PNG", jpeg ? 92 : -1)) {
-        std::fprintf(stderr, "zor-assetgen: cannot write %s\n", qPrintable(path));
-        std::exit(1);
-    }
-    written << rel;
+    written << writePicture(img, layoutDir, rel, 92);
 }
 
 // A playing-card suit glyph as an outline (the fonts carry them).
@@ -135,7 +127,7 @@ QImage paperBackground(QSize size, const Paper& paper, quint32 seed)
     sheen.setColorAt(0, mixed(paper.base, Qt::white, 0.75));
     sheen.setColorAt(0.55, paper.base);
     sheen.setColorAt(1, mixed(paper.base, paper.accent, 0.22));
-    p.fillRect(img.rect(), sheen);
+    p.fillRect(logicalRect(img), sheen);
 
     // Beams of light falling from the upper left.
     Dice dice(seed);
@@ -184,7 +176,7 @@ QImage paperBackground(QSize size, const Paper& paper, quint32 seed)
     QRadialGradient vignette(QPointF(w * 0.45, h * 0.4), std::hypot(w, h) * 0.62);
     vignette.setColorAt(0.6, alpha(paper.accent, 0));
     vignette.setColorAt(1, alpha(paper.accent, 60));
-    p.fillRect(img.rect(), vignette);
+    p.fillRect(logicalRect(img), vignette);
 
     // Double border: a fine accent line with a light line inside it.
     p.setBrush(Qt::NoBrush);
@@ -219,9 +211,10 @@ QImage helpCoin(const QImage& square, int size)
     QPainterPath disc;
     disc.addEllipse(c, r, r);
     p.setClipPath(disc);
-    const double scale = (2 * r) / (square.width() - 4.4);
-    const QRectF target(c.x() - square.width() * scale / 2 + 0.8 * scale, c.y() - square.height() * scale / 2 + 1.0 * scale,
-                        square.width() * scale, square.height() * scale);
+    const QSizeF face = square.deviceIndependentSize();
+    const double scale = (2 * r) / (face.width() - 4.4);
+    const QRectF target(c.x() - face.width() * scale / 2 + 0.8 * scale, c.y() - face.height() * scale / 2 + 1.0 * scale,
+                        face.width() * scale, face.height() * scale);
     p.drawImage(target, square);
     return out;
 }
@@ -236,8 +229,11 @@ void writeHelpCoins(const QDir& layoutDir, QStringList& written)
     gamepics::writeCoins(QDir(scratch.path()));
     // The game keeps the face with the value, the side called "Cara", in its "coroa" files and
     // the effigy in its "cara" files (its screens load them crosswise).
-    const QImage valueFace(QDir(scratch.path()).filePath(QStringLiteral("coroa.bmp")));
-    const QImage effigyFace(QDir(scratch.path()).filePath(QStringLiteral("cara.bmp")));
+    // Drawn at the current scale, so read back with its pixel ratio.
+    QImage valueFace(QDir(scratch.path()).filePath(scaledName(QStringLiteral("coroa.bmp"))));
+    QImage effigyFace(QDir(scratch.path()).filePath(scaledName(QStringLiteral("cara.bmp"))));
+    valueFace.setDevicePixelRatio(renderScale());
+    effigyFace.setDevicePixelRatio(renderScale());
     if (valueFace.isNull() || effigyFace.isNull()) {
         std::fprintf(stderr, "zor-assetgen: the coin pictures were not drawn\n");
         std::exit(1);
@@ -729,7 +725,7 @@ QImage portrait(const Person& who)
     studio.setColorAt(0, mixed(who.backdrop, Qt::white, 0.55));
     studio.setColorAt(0.7, who.backdrop);
     studio.setColorAt(1, mixed(who.backdrop, Qt::black, 0.35));
-    p.fillRect(img.rect(), studio);
+    p.fillRect(logicalRect(img), studio);
 
     const QColor skinShade = mixed(who.skin, QColor(0x60, 0x30, 0x20), 0.3);
     const QColor skinLight = mixed(who.skin, Qt::white, 0.25);

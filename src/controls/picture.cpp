@@ -2,6 +2,7 @@
 
 #include "platform/errors.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
@@ -36,7 +37,7 @@ void Picture::setLayoutPicture(const QString& path)
 const QPixmap& Picture::picture() const
 {
     if (!layoutPath_.isEmpty()) {
-        pixmap_ = QPixmap(layoutPath_);
+        pixmap_ = loadLayoutPixmap(layoutPath_, devicePixelRatioF());
         layoutPath_.clear();
     }
     return pixmap_;
@@ -47,7 +48,35 @@ void Picture::loadFromFile(const QString& fileName)
     setPicture(loadPictureFile(fileName));
 }
 
+QString denseTwin(const QString& fileName)
+{
+    const QFileInfo info(fileName);
+    const QString dir = info.path() == QLatin1String(".") && !fileName.startsWith(QLatin1String("./"))
+        ? QString()
+        : info.path() + u'/';
+    return dir + info.completeBaseName() + QStringLiteral("@2x.") + info.suffix();
+}
+
+QPixmap loadLayoutPixmap(const QString& path, qreal devicePixelRatio)
+{
+    if (devicePixelRatio > 1) {
+        QPixmap dense(denseTwin(path));
+        if (!dense.isNull()) {
+            dense.setDevicePixelRatio(2);
+            return dense;
+        }
+    }
+    QPixmap plain(path);
+    plain.setDevicePixelRatio(1);
+    return plain;
+}
+
 QPixmap loadPictureFile(const QString& fileName)
+{
+    return loadPictureFile(fileName, qApp ? qApp->devicePixelRatio() : 1.0);
+}
+
+QPixmap loadPictureFile(const QString& fileName, qreal devicePixelRatio)
 {
     const QString ext = QFileInfo(fileName).suffix().toLower();
     QByteArray format;
@@ -62,6 +91,20 @@ QPixmap loadPictureFile(const QString& fileName)
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
         throw openError(fileName, QFileInfo(fileName).isDir() ? QStringLiteral("Is a directory")
                                                             : file.errorString());
+    // On a dense screen a twin drawn at twice the size, "NAME@2x.EXT", is preferred where it
+    // lies beside the file and decodes; every rule and failure is still that of the file itself.
+    if (devicePixelRatio > 1) {
+        QFile denseFile(denseTwin(fileName));
+        if (denseFile.open(QIODevice::ReadOnly)) {
+            QImageReader denseReader(&denseFile, format);
+            QImage dense = denseReader.read();
+            if (!dense.isNull()) {
+                QPixmap pixmap = QPixmap::fromImage(std::move(dense));
+                pixmap.setDevicePixelRatio(2);
+                return pixmap;
+            }
+        }
+    }
     QImageReader reader(&file, format);
     QImage image = reader.read();
     if (image.isNull())

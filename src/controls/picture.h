@@ -48,6 +48,14 @@ private:
 // Loads a picture file with the rules of the picture loader: the extension picks the format
 // (.jpg/.jpeg JPEG, .bmp bitmap); any other extension, a missing file or undecodable data is
 // an AppError with the loader's text.
+// On a screen whose device pixel ratio is above 1, a twin "NAME@2x.EXT" beside the file is
+// preferred when it decodes (its pixmap has a pixel ratio of 2); the rules and failures stay
+// those of the file itself.
 QPixmap loadPictureFile(const QString& fileName);
+QPixmap loadPictureFile(const QString& fileName, qreal devicePixelRatio);
+// An embedded layout picture (":/layout/..."), its "@2x" twin on dense screens.
+QPixmap loadLayoutPixmap(const QString& path, qreal devicePixelRatio);
+// "dir/NAME.EXT" -> "dir/NAME@2x.EXT".
+QString denseTwin(const QString& fileName);
 
 } // namespace zor

@@ -14,13 +14,13 @@ XS_WM_PID=""
 
 xs_now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
-# Starts Xvfb (1024x768x24) on a display it picks itself (-displayfd) and openbox on it;
+# Starts Xvfb (1024x768x24, or $XS_SCREEN) on a display it picks itself (-displayfd) and openbox on it;
 # exports DISPLAY. Returns non-zero if either does not come up within 10 s.
 xs_start() {
     XS_TMP=$(mktemp -d /tmp/zor-xsession.XXXXXX)
     local fdfile=$XS_TMP/display n="" i
     : >"$fdfile"
-    Xvfb -displayfd 9 -screen 0 1024x768x24 -nolisten tcp -noreset \
+    Xvfb -displayfd 9 -screen 0 "${XS_SCREEN:-1024x768x24}" -nolisten tcp -noreset \
         9>"$fdfile" >"$XS_TMP/xvfb.log" 2>&1 &
     XS_XVFB_PID=$!
     for ((i = 0; i < 200; i++)); do
