@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 #include "platform/services.h"
 
+#include <cmath>
 #include <limits>
 
 namespace zor::coin {
@@ -39,6 +40,17 @@ double toMoney(const QString& text)
     } catch (const AppError&) {
         throw floatConvertError(quoted(text));
     }
+}
+
+// Binary doubles cannot hold most centavos exactly, and the error grows with every toss: a
+// thousand 1-centavo wins add up to 9.99999999999983. Rounding each new balance to nine
+// decimals drops that residue, far below a centavo, and keeps any balance a saved game holds.
+double dropResidue(double money)
+{
+    const double scaled = money * 1e9;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9e15)
+        return money;
+    return std::round(scaled) / 1e9;
 }
 
 } // namespace
@@ -90,12 +102,11 @@ Outcome settle(CoinGame& g, bool coroaVisible)
         won = coroaVisible;
     else
         return Outcome::BetOnly;
+    g.money = dropResidue(won ? g.money + g.stake : g.money - g.stake);
     if (won) {
-        g.money += g.stake;
         g.wins = countUp(g.wins);
         return Outcome::Won;
     }
-    g.money -= g.stake;
     g.losses = countUp(g.losses);
     return Outcome::Lost;
 }

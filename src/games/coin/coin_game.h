@@ -66,7 +66,8 @@ enum class Outcome { Won, Lost, BetOnly };
 
 // Settles one toss on the face showing: the bet count rises; "Cara" wins when `coroa` is hidden,
 // "Coroa" when it is visible; a win adds the stake to the money and counts a win, a loss takes it
-// away and counts a loss; any other side counts the bet only. Counts stop at the largest int.
+// away and counts a loss; any other side counts the bet only. Counts stop at the largest int,
+// and the new balance is rounded to nine decimals so that no binary residue ever shows.
 Outcome settle(CoinGame& g, bool coroaVisible);
 
 // Adds one to a count without passing the largest int.
