@@ -236,6 +236,8 @@ void TCoC_jogo::FormShow()
     game().playerStop = false;
     game().money = 0;
     PageControl1->setCurrentIndex(0);
+    // No button of the panel holds the focus, so Enter goes to the main button.
+    PageControl1->tabBar()->setFocus();
     gear.state = 1;
     setCoinPictures();
 }

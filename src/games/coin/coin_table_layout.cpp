@@ -175,12 +175,17 @@ void TCoC_jogo::layout()
         zor::on(frame, &zor::Shape::pressed, this, [this, n](Qt::MouseButton b, QPoint) { ShapeMouseDown(n, b); });
         zor::on(frame, &zor::Shape::mouseMoved, this, [this, frame] { panelButtonMouseMove(frame); });
         zor::on(radio, &zor::RadioButton::mouseMoved, this, [this, radio] { panelButtonMouseMove(radio); });
-        zor::on(radio, &QRadioButton::toggled, this, [this, n](bool on) {
+    }
+    // Ticked at design, before the previews are wired: the layout's own pictures stay until the
+    // theme is first applied.
+    radios[0]->setChecked(true);
+    for (int i = 0; i < 7; ++i) {
+        const int n = i + 1;
+        zor::on(radios[i], &QRadioButton::toggled, this, [this, n](bool on) {
             if (on)
                 RadioButtonClick(n);
         });
     }
-    radios[0]->setChecked(true);
     BitBtn1 = panelButton(TabSheet5, QStringLiteral("BitBtn1"), QStringLiteral("&Salvar"), {740, 200, 110, 30});
     BitBtn1->setIcon(QIcon(QStringLiteral(":/layout/design/ok.png")));
     BitBtn1->installEventFilter(this); // its press plays the click cue
