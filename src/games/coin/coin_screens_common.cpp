@@ -4,6 +4,9 @@
 #include "platform/services.h"
 #include "settings/config_screen.h"
 
+#include <QPainter>
+#include <QPainterPath>
+
 namespace zor::coin {
 
 QString windowCaption()
@@ -49,6 +52,21 @@ Gear makeGear(QWidget* parent, int width)
     g.config2->setToolTip(QStringLiteral("Configurações"));
     g.config2->hide();
     return g;
+}
+
+void loadCoinFace(Picture* picture, const QString& fileName)
+{
+    const QPixmap square = loadPictureFile(fileName);
+    QImage round(square.size(), QImage::Format_ARGB32_Premultiplied);
+    round.fill(Qt::transparent);
+    QPainter p(&round);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath disc;
+    disc.addEllipse(QRectF(square.rect()).adjusted(1.5, 1.5, -1.5, -1.5));
+    p.setClipPath(disc);
+    p.drawPixmap(0, 0, square);
+    p.end();
+    picture->setPicture(QPixmap::fromImage(std::move(round)));
 }
 
 void setLabelStyle(QLabel* label, bool bold, bool underline, bool italic)

@@ -32,6 +32,11 @@ public:
 // Makes both gear pictures at the top-right corner of a window `width` pixels wide.
 Gear makeGear(QWidget* parent, int width);
 
+// Loads a coin face picture file into a coin control and rounds it: the files are squares with
+// the coin drawn on a plain ground, and the screens show the coin alone on the felt. Throws the
+// picture loader's error as loadFromFile does.
+void loadCoinFace(Picture* picture, const QString& fileName);
+
 // Font styles of the labels; each changes the font only when it differs.
 void setLabelStyle(QLabel* label, bool bold, bool underline, bool italic = false);
 // A label's text colour, changed only when it differs.

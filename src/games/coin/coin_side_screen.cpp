@@ -127,8 +127,8 @@ void Tfrm_CoC2::FormShow()
         ordem(p.cara.height(), p.cara.left(), p.cara.width(), p.cara.top());
         ordem2(p.coroa.height(), p.coroa.left(), p.coroa.width(), p.coroa.top());
         const zor::coin::CoinKind* kind = zor::coin::coinKind(value);
-        cara->loadFromFile(QString::fromLatin1(kind->caraPicture));
-        coroa->loadFromFile(QString::fromLatin1(kind->coroaPicture));
+        zor::coin::loadCoinFace(cara, QString::fromLatin1(kind->caraPicture));
+        zor::coin::loadCoinFace(coroa, QString::fromLatin1(kind->coroaPicture));
     }
     RadioButton1->raise();
     RadioButton2->raise();

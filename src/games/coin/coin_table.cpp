@@ -245,8 +245,8 @@ void TCoC_jogo::FormShow()
 void TCoC_jogo::setCoinPictures()
 {
     if (const zor::coin::CoinKind* kind = zor::coin::coinKind(game().coinValue)) {
-        cara->loadFromFile(QString::fromLatin1(kind->caraPicture));
-        coroa->loadFromFile(QString::fromLatin1(kind->coroaPicture));
+        zor::coin::loadCoinFace(cara, QString::fromLatin1(kind->caraPicture));
+        zor::coin::loadCoinFace(coroa, QString::fromLatin1(kind->coroaPicture));
     }
     zor::coin::applyStake(game());
 }
