@@ -81,7 +81,7 @@ game_banner() {
 }
 
 tab() { click_at "$TABLE" "$1" 307; sleep 0.3; }
-TAB_MONEY=35 TAB_BETS=104 TAB_OPTIONS=193
+TAB_MONEY=35 TAB_BETS=104 TAB_OPTIONS=193 TAB_DESIGN=279 TAB_HELP=338
 
 # ---------------------------------------------------------------------------------------------
 started=$(xs_now_ms)
@@ -140,6 +140,11 @@ if to_table "first run" shots 130 412 542 237; then
     tab $TAB_BETS
     crop "$TABLE" 30 340 500 180 "$WORK/$s/bets-1.png"
     shot coin-bets
+
+    tab $TAB_DESIGN
+    shot coin-design
+    tab $TAB_HELP
+    shot coin-help
 
     # Save: the name dialog comes first.
     tab $TAB_OPTIONS

@@ -4,6 +4,8 @@
 #include "controls/form.h"
 #include "platform/guard.h"
 
+#include <QFontMetrics>
+
 namespace {
 
 zor::Label* line(QWidget* parent, const QString& name, const QString& text, int top)
@@ -27,7 +29,9 @@ void Tcoc_modo::layout()
                             QRect(12, 14, 230, 16));
     Label1->setFont(zor::verdana(9));
     Label1->setStyleSheet(QStringLiteral("background: transparent;"));
-    Label2 = new zor::Label(this, QStringLiteral("Label2"), QStringLiteral("modo"), QRect(92, 14, 50, 16));
+    // "modo" stands in the gap of the sentence.
+    const int gap = QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("Escolha um "));
+    Label2 = new zor::Label(this, QStringLiteral("Label2"), QStringLiteral("modo"), QRect(12 + gap + 2, 14, 50, 16));
     Label2->setFont(zor::verdana(9, true));
     Label2->setStyleSheet(QStringLiteral("background: transparent;"));
     Label2->setToolTip(QStringLiteral("Parada Aleatória ou Parada pelo Jogador"));
