@@ -413,10 +413,11 @@ void TCoC_jogo::verificaTimer()
     setText(lperdeu, QString::number(g.losses));
     setText(lapostas, QString::number(g.bets));
     setText(ldinheiro, zor::coin::moneyText(g.money));
-    // Writing the side costs an elision only when it changed.
-    if (o->property("side").toString() != g.side || o->text().isNull()) {
-        o->setProperty("side", g.side);
-        o->setText(oneLine(g.side, o->font(), o->width()));
+    // The side costs an elision only when it changed.
+    if (!sideShown_ || shownSide_ != g.side) {
+        shownSide_ = g.side;
+        sideShown_ = true;
+        setText(o, oneLine(g.side, o->font(), o->width()));
     }
     setCursorShape(parar, g.playerStop ? Qt::PointingHandCursor : Qt::ForbiddenCursor);
     setCursorShape(gear.config, g.tossRunning ? Qt::ArrowCursor : Qt::PointingHandCursor);

@@ -172,6 +172,8 @@ private:
     void unstylePanelButtons();
 
     JogarLook jogarLook_ = JogarLook::Rest;
+    QString shownSide_; // the side `o` shows, as the record held it
+    bool sideShown_ = false;
     QString nomeCaption_;
     zor::HoverLatch latch_;
 };
