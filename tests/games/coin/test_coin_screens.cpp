@@ -166,6 +166,11 @@ private slots:
 
         frm_Jogos->hide();
         frm_CoC1->show();
+        QTest::mouseClick(frm_CoC1->Label14, Qt::LeftButton);
+        QVERIFY(frm_CoC1->isHidden() && frm_Jogos->isVisible());
+
+        frm_Jogos->hide();
+        frm_CoC1->show();
         settings().set(Setting::musica, "n");
         env->musicLog.clear();
         QTest::mouseClick(frm_CoC1->Label9, Qt::LeftButton);

@@ -6,6 +6,7 @@
 #include "fakes.h"
 #include "games/coin/coin_game.h"
 #include "platform/services.h"
+#include "settings/config_screen.h"
 #include "settings/store.h"
 #include "shell/about_screens.h"
 #include "shell/game_chooser.h"
@@ -797,6 +798,18 @@ private slots:
         QCOMPARE(env->musicLog, QStringList({"play"}));
 
         openTable(100, "Cara");
+        t->b2->click();
+        QVERIFY(t->isHidden() && frm_Jogos->isVisible());
+        frm_Jogos->hide();
+
+        // "Configurações" shows the configuration screen without waiting for it.
+        openTable(100, "Cara");
+        t->b5->click();
+        QVERIFY(frm_conf->isVisible());
+        QVERIFY(!frm_conf->isModal());
+        QCOMPARE(env->dialogs->modalShown, QStringList());
+        frm_conf->hide();
+
         t->b3->click();
         QCOMPARE(env->quits, 1);
     }
