@@ -49,7 +49,7 @@ coin_cpu() {
 }
 
 coin_bench() {
-    local menu chooser value side table mode hidden t0 n toss="" cpu verdict
+    local menu chooser value side table mode t0 n toss="" cpu verdict
     printf n >"$G/Config/animacao.txt"
     launch "$PROG"
     menu=$(xs_wait_window "$PID" 'Cassino ZOR - Menu Principal' 8000) || { echo "bench: no main menu" >&2; return 1; }

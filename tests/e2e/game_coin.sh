@@ -52,6 +52,7 @@ crop() {
     convert "$WORK/crop-src.png" -crop "$4x$5+$((ox + $2))+$((oy + $3))" +repage "$6"
 }
 
+# shellcheck disable=SC2317  # called through check
 differs() { ! same_picture "$@"; }
 same_picture() { [ "$(compare -metric AE -fuzz 6% "$1" "$2" null: 2>&1 | awk '{printf "%d", $1}')" -le "${3:-20}" ]; }
 
