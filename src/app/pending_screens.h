@@ -33,10 +33,10 @@ private:
     };
 
 // ---- heads or tails ----
-ZOR_PENDING(Tfrm_CoC1, "frm_CoC1", "Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—", 888, 616, GameScreen, false)
-ZOR_PENDING(Tfrm_CoC2, "frm_CoC2", "Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—", 889, 616, GameScreen, false)
-ZOR_PENDING(TCoC_jogo, "CoC_jogo", "Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—", 886, 613, GameScreen, true)
-ZOR_PENDING(Tcoc_modo, "coc_modo", "Cassino ZOR - Modos de Jogo", 302, 289, Dialog, false)
+#include "games/coin/coin_side_screen.h"
+#include "games/coin/coin_table.h"
+#include "games/coin/coin_value_screen.h"
+#include "games/coin/mode_dialog.h"
 // ---- end of heads or tails ----
 
 // ---- slot machine ----

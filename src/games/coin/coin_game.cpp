@@ -1,0 +1,172 @@
+#include "games/coin/coin_game.h"
+
+#include "platform/errors.h"
+#include "platform/numbers.h"
+#include "platform/services.h"
+
+#include <cmath>
+#include <limits>
+
+namespace zor::coin {
+
+namespace {
+
+constexpr CoinKind kCoins[6] = {
+    {1, "1 CENTAVO", 0.01, "coroa2.bmp", "cara2.bmp"},
+    {5, "5 CENTAVOS", 0.05, "coroa3.bmp", "cara3.bmp"},
+    {10, "10 CENTAVOS", 0.10, "coroa4.bmp", "cara4.bmp"},
+    {25, "25 CENTAVOS", 0.25, "coroa5.bmp", "cara5.bmp"},
+    {50, "50 CENTAVOS", 0.50, "coroa6.bmp", "cara6.bmp"},
+    {100, "1 REAL", 1.00, "coroa.bmp", "cara.bmp"},
+};
+
+constexpr int kQuoteLimit = 200;
+
+// The integer conversions of a load, with the value quoted so that the error box stays readable
+// whatever a file holds.
+int toInt(const QString& text)
+{
+    try {
+        return strToInt(text);
+    } catch (const AppError&) {
+        throw intConvertError(quoted(text));
+    }
+}
+
+double toMoney(const QString& text)
+{
+    try {
+        return strToFloat(text);
+    } catch (const AppError&) {
+        throw floatConvertError(quoted(text));
+    }
+}
+
+// Binary doubles cannot hold most centavos exactly, and the error grows with every toss: a
+// thousand 1-centavo wins add up to 9.99999999999983. Rounding each new balance to nine
+// decimals drops that residue, far below a centavo, and keeps any balance a saved game holds.
+double dropResidue(double money)
+{
+    const double scaled = money * 1e9;
+    if (!std::isfinite(scaled) || std::fabs(scaled) >= 9e15)
+        return money;
+    return std::round(scaled) / 1e9;
+}
+
+} // namespace
+
+CoinGame& game()
+{
+    static CoinGame g;
+    return g;
+}
+
+const CoinKind* coinKind(int value)
+{
+    for (const CoinKind& k : kCoins) {
+        if (k.value == value)
+            return &k;
+    }
+    return nullptr;
+}
+
+void applyStake(CoinGame& g)
+{
+    if (const CoinKind* k = coinKind(g.coinValue))
+        g.stake = k->stake;
+}
+
+bool hasPlayableMode(const CoinGame& g)
+{
+    return g.mode == RandomStop || g.mode == PlayerStop;
+}
+
+int drawStopTarget(RandomSource& random)
+{
+    random.reseed();
+    return random.draw(2) + 1;
+}
+
+int countUp(int count)
+{
+    return count == std::numeric_limits<int>::max() ? count : count + 1;
+}
+
+Outcome settle(CoinGame& g, bool coroaVisible)
+{
+    g.bets = countUp(g.bets);
+    bool won;
+    if (g.side == QLatin1String("Cara"))
+        won = !coroaVisible;
+    else if (g.side == QLatin1String("Coroa"))
+        won = coroaVisible;
+    else
+        return Outcome::BetOnly;
+    g.money = dropResidue(won ? g.money + g.stake : g.money - g.stake);
+    if (won) {
+        g.wins = countUp(g.wins);
+        return Outcome::Won;
+    }
+    g.losses = countUp(g.losses);
+    return Outcome::Lost;
+}
+
+QString moneyText(double money)
+{
+    return QStringLiteral("R$ ") + floatToStr(money);
+}
+
+void reset(CoinGame& g)
+{
+    g.mode = NoMode;
+    g.bets = 0;
+    g.money = 0;
+    // Reset stops every timer of the toss, so nothing runs or waits for a stop afterwards.
+    g.tossRunning = false;
+    g.playerStop = false;
+}
+
+void closeTable(CoinGame& g)
+{
+    reset(g);
+    g.wins = 0;
+    g.losses = 0;
+}
+
+SavedGame savedTexts(const CoinGame& g)
+{
+    return {intToStr(g.mode),    g.side,           intToStr(g.coinValue), floatToStr(g.money),
+            intToStr(g.wins),    intToStr(g.losses), intToStr(g.bets)};
+}
+
+void takeMode(CoinGame& g, const QString& text)
+{
+    const int mode = toInt(text);
+    g.mode = (mode == RandomStop || mode == PlayerStop) ? mode : NoMode;
+    if (g.mode == PlayerStop)
+        g.playerStop = true;
+}
+
+void takeNumbers(CoinGame& g, const SavedGame& t)
+{
+    g.money = toMoney(t.dinheiro);
+    g.bets = toInt(t.apostas);
+    g.wins = toInt(t.ganhou);
+    g.losses = toInt(t.perdeu);
+    g.coinValue = toInt(t.valor);
+}
+
+QString quoted(const QString& text)
+{
+    QString out = text.left(kQuoteLimit);
+    for (QChar& c : out) {
+        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
+            || c.category() == QChar::Other_NotAssigned)
+            c = u'?';
+    }
+    if (text.size() > kQuoteLimit)
+        out += QStringLiteral("...");
+    return out;
+}
+
+} // namespace zor::coin

@@ -1,0 +1,179 @@
+#pragma once
+// The coin table of heads or tails: the coin, the main button ("Escolher Modo", then "Jogar
+// Moeda"), the stop button "Parar" with its countdown bar, the settings gear, the player's name
+// in the top-left corner and, below the coin, the tab panel with the money, the counts, the
+// game's options (navigation, reset, save, load), an in-game theme chooser and the help.
+//
+// A toss turns the coin face after face (`gira1`/`gira2`, 73 ms each) with the turning sound
+// (`som`, 70 ms) until it stops: by itself after the 150 ticks of the countdown `aleatorio` in
+// random stop, or on "Parar" / the space bar in player stop. Handlers change only the coin game
+// record (coin_game.h); the refresh timer `verifica` copies the record into the labels, and
+// writes a text, a width or a cursor only when it differs from what is shown, so an idle table
+// costs next to nothing.
+//
+// Controls and handlers keep the names of the layout (coin_table_layout.cpp).
+#include "controls/picture.h"
+#include "controls/shape.h"
+#include "controls/timer.h"
+#include "controls/widgets.h"
+#include "games/coin/coin_screens_common.h"
+#include "settings/theme.h"
+
+#include <QDialog>
+#include <QProgressBar>
+#include <QTabWidget>
+#include <array>
+
+class TCoC_jogo final : public QDialog {
+    Q_OBJECT
+public:
+    TCoC_jogo();
+
+    // ---- The upper table ----
+    zor::Picture* fundo = nullptr; // the table itself, behind everything
+    zor::Picture* cara = nullptr;
+    zor::Picture* coroa = nullptr; // over `cara`; hidden at rest
+    zor::Shape* c = nullptr;       // the box around `jogar`
+    zor::Label* jogar = nullptr;
+    zor::Label* parar = nullptr;
+    QProgressBar* position = nullptr;
+    zor::coin::Gear gear; // `config` and `config2`
+    zor::Button* Button1 = nullptr; // "<< Esconder" / "Mostrar >>"
+    zor::Shape* shape = nullptr;    // the silver strip under the name
+    zor::Label* nome = nullptr;
+
+    // ---- The tab panel ----
+    QTabWidget* PageControl1 = nullptr;
+    QWidget* TabSheet1 = nullptr; // "Dinheiro"
+    QWidget* TabSheet2 = nullptr; // "Apostas"
+    QWidget* TabSheet3 = nullptr; // "Opções do Jogo"
+    QWidget* TabSheet5 = nullptr; // "Design"
+    QWidget* TabSheet4 = nullptr; // "Ajuda"
+    zor::Picture* graconf = nullptr;
+    zor::Picture* graconf2 = nullptr;
+    zor::Picture* graconf3 = nullptr;
+    zor::Picture* graconf4 = nullptr;
+    zor::Picture* graconf5 = nullptr;
+    zor::Label* ldinheiro = nullptr;
+    zor::Label* lapostas = nullptr;
+    zor::Label* lganhou = nullptr;
+    zor::Label* lperdeu = nullptr;
+    zor::Label* o = nullptr; // the chosen side inside its sentence
+    zor::Button* b1 = nullptr; // "Sair para o menu principal"
+    zor::Button* b2 = nullptr; // "Sair para a tela de jogos"
+    zor::Button* b3 = nullptr; // "Sair do Jogo"
+    zor::Button* b4 = nullptr; // "Voltar para Escolher Cara ou Coroa"
+    zor::Button* b5 = nullptr; // "Configurações"
+    zor::Button* b6 = nullptr; // "Zerar Cara ou Coroa"
+    zor::Button* b7 = nullptr; // "Salvar jogo"
+    zor::Button* b8 = nullptr; // "Carregar último jogo"
+    zor::Button* b9 = nullptr; // "Esconder Opções"
+    zor::Picture* balao = nullptr;
+    zor::Label* l1 = nullptr;
+    zor::Label* l2 = nullptr;
+    zor::Picture* moeda = nullptr;
+    std::array<zor::Picture*, 7> swatches{}; // Image1 to Image7
+    std::array<zor::Shape*, 7> shapes{};     // Shape1 to Shape7
+    std::array<zor::RadioButton*, 7> radios{}; // RadioButton1 to RadioButton7
+    zor::Button* BitBtn1 = nullptr; // "&Salvar"
+    zor::Button* Button2 = nullptr; // "Sobre o Cara ou Coroa"
+    zor::Button* Button3 = nullptr; // "Sobre o Cassino ZOR"
+    zor::Button* Button4 = nullptr; // "Sobre os Desenvolvedores"
+
+    // ---- Timers ----
+    zor::Timer* som = nullptr;
+    zor::Timer* gira1 = nullptr;
+    zor::Timer* gira2 = nullptr;
+    zor::Timer* aleatorio = nullptr;
+    zor::Timer* verifica = nullptr;
+    zor::Timer* Timer = nullptr; // hides the save/load balloon
+
+    // The name label's whole caption ("Clique aqui para Editar o seu Nome" until a name is
+    // given); the label itself shows its first line, cut to fit.
+    QString nomeCaption() const { return nomeCaption_; }
+    static QString namePrompt();
+
+    // ---- Handlers ----
+    void FormShow();
+    void FormClose();
+    void jogarClick();
+    void pararClick();
+    void ganhou(); // settles the toss on the face showing
+    void somTimer();
+    void gira1Timer();
+    void gira2Timer();
+    void aleatorioTimer();
+    void verificaTimer();
+    void TimerTimer();
+    void Button1Click();
+    void b1Click();
+    void b2Click();
+    void b3Click();
+    void b4Click();
+    void b5Click();
+    void b6Click(); // reset
+    void b7Click(); // save
+    void b8Click(); // load
+    void b9Click();
+    void nomeMouseDown();
+    void shapeMouseDown();
+    void RadioButtonClick(int n); // a radio button of the design tab became checked
+    void ShapeMouseDown(int n, Qt::MouseButton button);
+    void BitBtn1MouseDown();
+    void BitBtn1Click();
+    void Button2Click();
+    void Button3Click();
+    void Button4Click();
+    void config2Click();
+
+    // Pointer moves.
+    void FormMouseMove(); // the window background
+    void jogarMouseMove();
+    void pararMouseMove();
+    void coinMouseMove();
+    void configMouseMove();
+    void PageControl1MouseMove();
+    void graconf3MouseMove(); // the options tab background
+    void graconf4MouseMove(); // the design tab background
+    void graconf5MouseMove(); // the help tab background
+    void panelButtonMouseMove(QWidget* button);
+    void moedaMouseMove();
+
+    // The Enter and space handling of the table (the form previews every key).
+    bool previewKey(QKeyEvent* e);
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    void mouseMoveEvent(QMouseEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    void layout();
+
+    enum class JogarLook { Rest, Hover, Busy };
+    void setJogarLook(JogarLook look);
+    void setJogarCaption(const QString& caption);
+    void setPararColour(const QColor& colour);
+    void setNomeCaption(const QString& caption);
+    // Stops every timer of a toss and brings the coin, the stop button and the main button to
+    // rest (reset and close).
+    void stopToss();
+    // The coin's two pictures, then the stake, by the coin value; a value outside the coin
+    // table leaves both as they were.
+    void setCoinPictures();
+    // The digit of the design tab's checked radio button, or 0 when none is checked.
+    int checkedTheme() const;
+    void showBalloon(const QString& text, int left);
+    // Opens the name dialog for this game and takes the name it leaves in the buffer.
+    void askName();
+    // Shows a tab panel button with a bold caption while the pointer is on it.
+    void unstylePanelButtons();
+
+    JogarLook jogarLook_ = JogarLook::Rest;
+    QString shownSide_; // the side `o` shows, as the record held it
+    bool sideShown_ = false;
+    QString nomeCaption_;
+    zor::HoverLatch latch_;
+};

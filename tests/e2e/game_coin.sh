@@ -1,0 +1,227 @@
+#!/usr/bin/env bash
+# Heads or tails end to end, driven as a player would: from the chooser pick "10 CENTAVOS", then
+# "Coroa", Enter into the table, confirm the mode with Enter, toss with Enter and wait for the
+# settlement, open "Opções do Jogo", "Salvar jogo", type a name into the name dialog, check the
+# eight saved files; restart the program, go back to the table and "Carregar último jogo": the
+# same money, counts, side and name show; minimise and restore the table: money unchanged.
+# Screenshots of every screen go to the screenshot folder.
+#
+#   game_coin.sh <program> <game folder> <screenshot folder>
+
+# shellcheck source=SCRIPTDIR/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
+
+MODE_TITLE="Cassino ZOR - Modos de Jogo"
+NAME_TITLE="Digite seu Nome"
+
+# coin_window <w> <h> <ms>: waits for the visible coin window of that client size; prints its id.
+coin_window() {
+    local deadline=$(($(xs_now_ms) + $3)) w name size
+    while [ "$(xs_now_ms)" -lt "$deadline" ]; do
+        while read -r w name; do
+            [ "$name" = "$COIN_TITLE" ] || continue
+            size=$(xs_size "$w")
+            if [ "$size" = "$1 $2" ]; then
+                echo "$w"
+                return 0
+            fi
+        done < <(xs_windows "$APP_PID")
+        sleep 0.05
+    done
+    return 1
+}
+
+# coin_opens <what> <w> <h>: waits for the coin window and checks it; sets WIN.
+coin_opens() {
+    if WIN=$(coin_window "$2" "$3" 3000); then
+        ok "$1 opens (${2}x${3})"
+        check_title "$1" "$WIN" "$COIN_TITLE"
+        sleep 0.3
+        return 0
+    fi
+    not_ok "$1 opens (${2}x${3})"
+    show_windows
+    return 1
+}
+
+# crop <window> <x> <y> <w> <h> <file>: a client rectangle of the window, from a fresh screenshot.
+crop() {
+    local ox oy
+    read -r ox oy < <(xs_origin "$1")
+    import -window root "$WORK/crop-src.png" 2>/dev/null
+    convert "$WORK/crop-src.png" -crop "$4x$5+$((ox + $2))+$((oy + $3))" +repage "$6"
+}
+
+# shellcheck disable=SC2317  # called through check
+differs() { ! same_picture "$@"; }
+same_picture() { [ "$(compare -metric AE -fuzz 6% "$1" "$2" null: 2>&1 | awk '{printf "%d", $1}')" -le "${3:-20}" ]; }
+
+# From the chooser to the table with the given coin (client point on the value screen) and side
+# (client point on the side screen). Sets TABLE.
+to_table() {
+    game_banner
+    coin_opens "$1: the chooser's \"Cara ou Coroa\" banner" 888 616 || return 1
+    local value=$WIN
+    [ -n "${2:-}" ] && shot coin-value
+    click_at "$value" "$3" "$4"
+    coin_opens "$1: the pressed coin" 889 616 || return 1
+    local side=$WIN
+    click_at "$side" "$5" "$6"
+    sleep 0.3
+    [ -n "${2:-}" ] && shot coin-side
+    xs_key "$side" Return
+    coin_opens "$1: Enter on the side screen" 886 613 || return 1
+    TABLE=$WIN
+}
+
+game_banner() {
+    point "$CHOOSER" 273 4
+    point "$CHOOSER" 273 55
+    sleep 0.2
+    xdotool click 1
+}
+
+tab() { click_at "$TABLE" "$1" 307; sleep 0.3; }
+TAB_MONEY=35 TAB_BETS=104 TAB_OPTIONS=193 TAB_DESIGN=279 TAB_HELP=338
+
+# ---------------------------------------------------------------------------------------------
+started=$(xs_now_ms)
+s=coin
+new_game $s
+cfg=$G/Config/Jogos/coc
+reach_chooser $s || finish
+
+if to_table "first run" shots 130 412 542 237; then
+    shot coin-table
+    xs_key "$TABLE" Return
+    if mode=$(xs_wait_window "$APP_PID" "$MODE_TITLE" 3000); then
+        ok "table: Enter on \"Escolher Modo\" opens \"$MODE_TITLE\""
+        check "mode dialog: its client area is 302x289" size_is "$mode" 302 289
+        sleep 0.3
+        shot coin-mode
+        xs_key "$mode" Return
+        check "mode dialog: Enter confirms and closes it" xs_wait_gone "$APP_PID" "$MODE_TITLE" 2000
+    else
+        not_ok "table: Enter on \"Escolher Modo\" opens \"$MODE_TITLE\""
+        show_windows
+    fi
+    sleep 0.3
+    crop "$TABLE" 0 0 886 295 "$WORK/$s/before-toss.png"
+    crop "$TABLE" 62 420 300 56 "$WORK/$s/money-zero.png"
+
+    # The toss: the panel hides while the coin turns, and comes back about 1.5 s later.
+    t0=$(xs_now_ms)
+    xs_key "$TABLE" Return
+    sleep 0.4
+    shot coin-toss
+    crop "$TABLE" 62 420 300 56 "$WORK/$s/during.png"
+    check "table: the tab panel is hidden while the coin turns" differs "$WORK/$s/money-zero.png" "$WORK/$s/during.png" 200
+    settled=""
+    while [ $(($(xs_now_ms) - t0)) -lt 6000 ]; do
+        crop "$TABLE" 62 420 300 56 "$WORK/$s/money-after.png"
+        # The panel is back showing money other than R$ 0.
+        if [ "$(compare -metric AE -fuzz 6% "$WORK/$s/money-zero.png" "$WORK/$s/money-after.png" null: 2>&1 | awk '{printf "%d", $1}')" -gt 100 ] &&
+            same_picture "$WORK/$s/money-after.png" "$WORK/$s/money-after.png"; then
+            crop "$TABLE" 0 340 300 20 "$WORK/$s/tabs.png"
+            settled=$(($(xs_now_ms) - t0))
+            break
+        fi
+        sleep 0.1
+    done
+    # Seen through the screenshots, the panel may show again between two polls.
+    if [ -n "$settled" ]; then
+        ok "table: the random stop settles by itself ($settled ms after Enter)"
+        check "table: the toss lasts about 1.5 s ($settled ms)" between "$settled" 1200 4500
+    else
+        not_ok "table: the random stop settles by itself within 6 s"
+    fi
+    sleep 0.3
+    shot coin-settled
+    crop "$TABLE" 62 420 400 56 "$WORK/$s/money-1.png"
+    tab $TAB_BETS
+    crop "$TABLE" 30 340 500 180 "$WORK/$s/bets-1.png"
+    shot coin-bets
+
+    tab $TAB_DESIGN
+    shot coin-design
+    tab $TAB_HELP
+    shot coin-help
+
+    # Save: the name dialog comes first.
+    tab $TAB_OPTIONS
+    shot coin-options
+    click_at "$TABLE" 363 384
+    if name=$(xs_wait_window "$APP_PID" "$NAME_TITLE" 3000); then
+        ok "table: the first \"Salvar jogo\" asks for a name"
+        sleep 0.3
+        xs_key "$name" ctrl+a
+        timeout 5 xdotool type --delay 40 "Ana"
+        shot coin-name
+        xs_key "$name" Return
+        check "name dialog: Enter closes it" xs_wait_gone "$APP_PID" "$NAME_TITLE" 2000
+    else
+        not_ok "table: the first \"Salvar jogo\" asks for a name"
+        show_windows
+    fi
+    sleep 0.5
+    shot coin-saved
+    crop "$TABLE" 0 0 260 28 "$WORK/$s/name-1.png"
+    check "save: mode, side, coin and bets ($(contents "$cfg/modo.txt" "$cfg/coc.txt" "$cfg/valor.txt" "$cfg/apostas.txt" "$cfg/nome.txt"))" \
+        holds_all "$cfg/modo.txt" 1 "$cfg/coc.txt" Coroa "$cfg/valor.txt" 10 "$cfg/apostas.txt" 1 "$cfg/nome.txt" Ana
+    if file_holds "$cfg/ganhou.txt" 1; then
+        check "save: one win, no loss, money 0,1 ($(contents "$cfg/ganhou.txt" "$cfg/perdeu.txt" "$cfg/dinheiro.txt"))" \
+            holds_all "$cfg/perdeu.txt" 0 "$cfg/dinheiro.txt" "0,1"
+    else
+        check "save: one loss, no win, money -0,1 ($(contents "$cfg/ganhou.txt" "$cfg/perdeu.txt" "$cfg/dinheiro.txt"))" \
+            holds_all "$cfg/ganhou.txt" 0 "$cfg/perdeu.txt" 1 "$cfg/dinheiro.txt" "-0,1"
+    fi
+
+    # Back to the menu with "Sair para o menu principal", then end the program.
+    click_at "$TABLE" 134 348
+    check "table: \"Sair para o menu principal\" shows the main menu" appears "$APP_PID" "$MENU_TITLE" 3000
+    check "table: it is hidden afterwards" xs_wait_gone "$APP_PID" "$COIN_TITLE" 2000
+    sleep 0.3
+    end_game "first run"
+fi
+
+# ---------------------------------------------------------------------------------------------
+# The second run: the saved game comes back.
+reach_chooser "$s" || finish
+if to_table "second run" "" 530 282 340 254; then
+    tab $TAB_OPTIONS
+    click_at "$TABLE" 363 420
+    sleep 0.6
+    shot coin-loaded
+    tab $TAB_MONEY
+    crop "$TABLE" 62 420 400 56 "$WORK/$s/money-2.png"
+    check "load: the money shows as it was saved" same_picture "$WORK/$s/money-1.png" "$WORK/$s/money-2.png"
+    tab $TAB_BETS
+    crop "$TABLE" 30 340 500 180 "$WORK/$s/bets-2.png"
+    check "load: the counts and the side show as they were saved" same_picture "$WORK/$s/bets-1.png" "$WORK/$s/bets-2.png"
+    crop "$TABLE" 0 0 260 28 "$WORK/$s/name-2.png"
+    check "load: the player's name shows as it was saved" same_picture "$WORK/$s/name-1.png" "$WORK/$s/name-2.png"
+
+    # Minimise and restore: the show handler does not run again, the money stays.
+    tab $TAB_MONEY
+    timeout 5 xdotool windowminimize "$TABLE"
+    sleep 0.6
+    check "table: it can be minimised" xs_wait_gone "$APP_PID" "$COIN_TITLE" 2000
+    timeout 5 xdotool windowactivate "$TABLE" >/dev/null 2>&1 || timeout 5 xdotool windowmap "$TABLE"
+    if appears "$APP_PID" "$COIN_TITLE" 3000; then
+        sleep 0.5
+        crop "$TABLE" 62 420 400 56 "$WORK/$s/money-3.png"
+        check "table: after minimise and restore the money is unchanged" same_picture "$WORK/$s/money-1.png" "$WORK/$s/money-3.png"
+    else
+        not_ok "table: it comes back from the taskbar"
+    fi
+    xs_close "$TABLE"
+    check "table: closing it shows the chooser" appears "$APP_PID" "$CHOOSER_TITLE" 3000
+    if win=$(xs_find "$APP_PID" "$CHOOSER_TITLE"); then
+        xs_close "$win"
+        appears "$APP_PID" "$MENU_TITLE" 3000
+    fi
+    sleep 0.3
+    end_game "second run"
+fi
+note "run took $(($(xs_now_ms) - started)) ms; screenshots in $SHOTS"
+finish
