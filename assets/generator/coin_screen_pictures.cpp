@@ -32,29 +32,21 @@ const QColor kGoldDeep(0x8A, 0x5C, 0x0C);
 
 QString write(const QImage& img, const QDir& layoutDir, const QString& name)
 {
-    layoutDir.mkpath(kFolder);
-    const QString rel = kFolder + u'/' + name;
-    const bool jpeg = name.endsWith(QLatin1String(".jpg"));
-    QImageWriter writer(layoutDir.filePath(rel), jpeg ? QByteArray("jpeg") : QByteArray("png"));
-    if (jpeg)
-        writer.setQuality(90);
-    if (!writer.write(jpeg ? img.convertToFormat(QImage::Format_RGB32) : img)) {
-        std::fprintf(stderr, "zor-assetgen: cannot write %s: %s\n", qPrintable(writer.fileName()),
-                     qPrintable(writer.errorString()));
-        std::exit(1);
-    }
-    return rel;
+    return writePicture(img, layoutDir, kFolder + u'/' + name, 90);
 }
 
 // A picture the generator drew into the game folder a moment ago.
+// At 2x, its twin drawn at twice the size.
 QImage gamePicture(const QDir& gameDir, const QString& name)
 {
-    QImage img(gameDir.filePath(name));
+    QImage img(gameDir.filePath(scaledName(name)));
     if (img.isNull()) {
         std::fprintf(stderr, "zor-assetgen: cannot read %s\n", qPrintable(gameDir.filePath(name)));
         std::exit(1);
     }
-    return img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    img = img.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(renderScale());
+    return img;
 }
 
 // Grain laid over a finished picture: a fine speckle of light and dark, deterministic.
@@ -248,9 +240,10 @@ QImage cutCoin(const QImage& face, int size)
     p.setClipPath(disc);
     // The face picture's coin fills it up to about 2 pixels from the edge; scale so that its rim
     // meets the cut.
-    const double scale = (2 * r) / (face.width() - 5.0);
-    const QRectF target(c.x() - face.width() * scale / 2 + 0.8 * scale, c.y() - face.height() * scale / 2 + scale,
-                        face.width() * scale, face.height() * scale);
+    const QSizeF faceSize = face.deviceIndependentSize();
+    const double scale = (2 * r) / (faceSize.width() - 5.0);
+    const QRectF target(c.x() - faceSize.width() * scale / 2 + 0.8 * scale, c.y() - faceSize.height() * scale / 2 + scale,
+                        faceSize.width() * scale, faceSize.height() * scale);
     p.drawImage(target, face);
     p.end();
     return img;
@@ -362,12 +355,10 @@ QImage tableBackground()
 // picture, scaled to the panel.
 QImage panelBackground(const QDir& gameDir)
 {
-    QImage theme(gameDir.filePath(QStringLiteral("graconf.jpg")));
-    if (theme.isNull()) {
-        std::fprintf(stderr, "zor-assetgen: cannot read the first theme picture\n");
-        std::exit(1);
-    }
-    return theme.scaled(886, 300, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QImage theme = gamePicture(gameDir, QStringLiteral("graconf.jpg"));
+    QImage panel = theme.scaled(886 * renderScale(), 300 * renderScale(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    panel.setDevicePixelRatio(renderScale());
+    return panel;
 }
 
 // ---- Small pictures -----------------------------------------------------------------------------

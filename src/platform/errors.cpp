@@ -23,12 +23,20 @@ QString quoted(const QString& value)
         }
         ++end;
     }
-    if (end == value.size())
-        return value;
     // Never cut a character in two.
-    if (end > 0 && value.at(end - 1).isHighSurrogate())
+    if (end < value.size() && end > 0 && value.at(end - 1).isHighSurrogate())
         --end;
-    return value.left(end) + QChar(0x2026);
+    QString out = value.left(end);
+    // Control and invisible characters (binary bytes, zero-width marks) show as '?'.
+    for (QChar& c : out) {
+        const QChar::Category cat = c.category();
+        if (c != u'\r' && c != u'\n'
+            && (cat == QChar::Other_Control || cat == QChar::Other_Format || cat == QChar::Other_NotAssigned))
+            c = u'?';
+    }
+    if (end < value.size())
+        out += QChar(0x2026);
+    return out;
 }
 
 AppError openError(const QString& path, const QString& reason)

@@ -17,8 +17,8 @@ private:
 };
 
 // A value or path as an error text quotes it: at most 200 characters and four line breaks,
-// then an ellipsis, so that an error box stays readable and fits the screen whatever a file
-// held.
+// then an ellipsis, with control and invisible characters shown as '?', so that an error box
+// stays readable and fits the screen whatever a file held.
 QString quoted(const QString& value);
 
 // Each builder quotes its value or path as above.

@@ -20,28 +20,6 @@ constexpr CoinKind kCoins[6] = {
     {100, "1 REAL", 1.00, "coroa.bmp", "cara.bmp"},
 };
 
-constexpr int kQuoteLimit = 200;
-
-// The integer conversions of a load, with the value quoted so that the error box stays readable
-// whatever a file holds.
-int toInt(const QString& text)
-{
-    try {
-        return strToInt(text);
-    } catch (const AppError&) {
-        throw intConvertError(quoted(text));
-    }
-}
-
-double toMoney(const QString& text)
-{
-    try {
-        return strToFloat(text);
-    } catch (const AppError&) {
-        throw floatConvertError(quoted(text));
-    }
-}
-
 // Binary doubles cannot hold most centavos exactly, and the error grows with every toss: a
 // thousand 1-centavo wins add up to 9.99999999999983. Rounding each new balance to nine
 // decimals drops that residue, far below a centavo, and keeps any balance a saved game holds.
@@ -141,7 +119,7 @@ SavedGame savedTexts(const CoinGame& g)
 
 void takeMode(CoinGame& g, const QString& text)
 {
-    const int mode = toInt(text);
+    const int mode = strToInt(text);
     g.mode = (mode == RandomStop || mode == PlayerStop) ? mode : NoMode;
     if (g.mode == PlayerStop)
         g.playerStop = true;
@@ -149,24 +127,11 @@ void takeMode(CoinGame& g, const QString& text)
 
 void takeNumbers(CoinGame& g, const SavedGame& t)
 {
-    g.money = toMoney(t.dinheiro);
-    g.bets = toInt(t.apostas);
-    g.wins = toInt(t.ganhou);
-    g.losses = toInt(t.perdeu);
-    g.coinValue = toInt(t.valor);
-}
-
-QString quoted(const QString& text)
-{
-    QString out = text.left(kQuoteLimit);
-    for (QChar& c : out) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format
-            || c.category() == QChar::Other_NotAssigned)
-            c = u'?';
-    }
-    if (text.size() > kQuoteLimit)
-        out += QStringLiteral("...");
-    return out;
+    g.money = strToFloat(t.dinheiro);
+    g.bets = strToInt(t.apostas);
+    g.wins = strToInt(t.ganhou);
+    g.losses = strToInt(t.perdeu);
+    g.coinValue = strToInt(t.valor);
 }
 
 } // namespace zor::coin

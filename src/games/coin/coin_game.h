@@ -107,7 +107,4 @@ void takeMode(CoinGame& g, const QString& text);
 // Money, bet, win and loss counts and the coin value.
 void takeNumbers(CoinGame& g, const SavedGame& texts);
 
-// A value as an error box quotes it: at most 200 characters, control characters shown as '?'.
-QString quoted(const QString& text);
-
 } // namespace zor::coin
