@@ -135,9 +135,9 @@ void Tfrm_bj::FormShow()
 
 void Tfrm_bj::FormClose()
 {
+    hidePlayerSide();
     for (zor::Picture* card : leftPile + rightPile)
         card->show();
-    hidePlayerSide();
     zor::clearPlayer(zor::blackjack());
     // A closed table is never shown again (the chooser makes a new one): its refresh can rest.
     Timer1->setEnabled(false);
