@@ -25,6 +25,7 @@ zor::Label* plateText(QDialog* d, const QString& text, QRect r)
     auto* l = new zor::Label(d, QStringLiteral("Label1"), text, r);
     l->setFont(zor::verdana(8, true));
     l->setAlignment(Qt::AlignCenter);
+    l->setWordWrap(true);
     l->setStyleSheet(QStringLiteral("color: #1a1a22; background: rgba(255, 255, 255, 200);"
                                     " border: 1px solid rgba(40, 40, 60, 140); border-radius: 6px;"));
     return l;
@@ -65,7 +66,7 @@ Tfrm_estourou::Tfrm_estourou()
     zor::setupForm(this, QStringLiteral("frm_estourou"), QStringLiteral("Que pena ! Você estourou !"), QSize(271, 208));
     graconf = background(this, size());
     Image1 = picture(this, QStringLiteral("estourou.png"), QRect(12, 8, 247, 156));
-    Label1 = plateText(this, QStringLiteral("Não se preocupe! Você não perdeu dinheiro !"), QRect(6, 172, 259, 26));
+    Label1 = plateText(this, QStringLiteral("Não se preocupe! Você não perdeu dinheiro !"), QRect(6, 166, 259, 36));
 }
 
 Tcerto::Tcerto()
