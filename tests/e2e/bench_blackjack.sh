@@ -17,8 +17,11 @@ bj_point() {
     sleep 0.08
 }
 
-# bj_visit: from the chooser $bj_chooser, opens the table (sets bj_table) and prints the ms
+# bj_visit: from the chooser $bj_chooser, opens the table (bj_table) and sets bj_ms to the ms
 # from the click to the table's window on view.
+bj_table=""
+bj_chooser=""
+bj_ms=0
 bj_visit() {
     local t0
     bj_point "$bj_chooser" 273 4
@@ -26,7 +29,7 @@ bj_visit() {
     t0=$(xs_now_ms)
     xdotool click 1
     bj_table=$(xs_wait_window "$PID" "$bj_title" 5000) || return 1
-    echo $(($(xs_now_ms) - t0))
+    bj_ms=$(($(xs_now_ms) - t0))
 }
 
 # bj_leave: closes the table; the chooser comes back (bj_chooser).
@@ -38,7 +41,7 @@ bj_leave() {
 rss_mib() { awk '/^VmRSS:/ {printf "%.1f", $2 / 1024}' "/proc/$1/status"; }
 
 bj_bench() {
-    local menu opens=() o hz t1 t2 w1 w2 cpu verdict rss20 rss220 i
+    local menu opens=() hz t1 t2 w1 w2 cpu verdict rss20 rss220 i
     launch "$PROG"
     mapped_ms 'Cassino ZOR - Menu Principal' 8000 >/dev/null || { echo "bench: the main menu did not appear" >&2; return 1; }
     sleep 0.5
@@ -48,8 +51,8 @@ bj_bench() {
     sleep 0.3
 
     for i in 1 2 3 4 5; do
-        o=$(bj_visit) || { echo "bench: the Blackjack table did not open" >&2; return 1; }
-        opens+=("$o")
+        bj_visit || { echo "bench: the Blackjack table did not open" >&2; return 1; }
+        opens+=("$bj_ms")
         sleep 0.3
         [ "$i" -lt 5 ] && bj_leave
     done
@@ -69,11 +72,11 @@ bj_bench() {
         "$IDLE_SECONDS" "$verdict"
 
     bj_leave
-    for ((i = 0; i < 15; i++)); do bj_visit >/dev/null && bj_leave || return 1; done
+    for ((i = 0; i < 15; i++)); do bj_visit && bj_leave || return 1; done
     sleep 1
     rss20=$(rss_mib "$PID")
     for ((i = 0; i < 200; i++)); do
-        bj_visit >/dev/null && bj_leave || { echo "bench: visit $i to the table failed" >&2; return 1; }
+        bj_visit && bj_leave || { echo "bench: visit $i to the table failed" >&2; return 1; }
     done
     sleep 1
     rss220=$(rss_mib "$PID")

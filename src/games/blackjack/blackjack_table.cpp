@@ -292,6 +292,12 @@ void Tfrm_bj::setText(QLabel* label, const QString& text)
 void Tfrm_bj::refresh()
 {
     const auto& t = zor::blackjack();
+    // Most ticks find nothing new: the texts are made only when a figure they show has moved.
+    const std::array<int, 7> shown = {zor::playerTotal(t), zor::houseTotal(t), t.money, t.wins, t.losses,
+                                      t.busts, t.hits21};
+    if (shown == lastShown_)
+        return;
+    lastShown_ = shown;
     setText(pontos, QString::number(zor::playerTotal(t)));
     setText(pontos2, QString::number(zor::houseTotal(t)));
     const auto texts = zor::statusTexts(t);

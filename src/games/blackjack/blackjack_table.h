@@ -21,6 +21,7 @@
 
 #include <QDialog>
 #include <QList>
+#include <array>
 
 class QMenuBar;
 class QMenu;
@@ -168,6 +169,9 @@ private:
     void refresh();
     static void setText(QLabel* label, const QString& text);
 
+    // The figures the labels show now (player and house totals, money, the four counts); -1
+    // before the first refresh.
+    std::array<int, 7> lastShown_ = {-1, -1, -1, -1, -1, -1, -1};
     QList<zor::Picture*> dar_;
     QList<zor::Shape*> frames_; // Shape1 .. Shape7
 };
