@@ -72,11 +72,16 @@ bj_bench() {
         "$IDLE_SECONDS" "$verdict"
 
     bj_leave
-    for ((i = 0; i < 15; i++)); do bj_visit && bj_leave || return 1; done
+    for ((i = 0; i < 15; i++)); do
+        if ! bj_visit || ! bj_leave; then return 1; fi
+    done
     sleep 1
     rss20=$(rss_mib "$PID")
     for ((i = 0; i < 200; i++)); do
-        bj_visit && bj_leave || { echo "bench: visit $i to the table failed" >&2; return 1; }
+        if ! bj_visit || ! bj_leave; then
+            echo "bench: visit $i to the table failed" >&2
+            return 1
+        fi
     done
     sleep 1
     rss220=$(rss_mib "$PID")

@@ -5,6 +5,7 @@
 # outcome dialog has been seen (or the time for it is up); then leaving the table and coming
 # back to a fresh one with the money at 0 and the counts kept. Screenshots go to the build's
 # screenshot folder as blackjack-*.png.
+# shellcheck source=tests/e2e/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 
 BET_TITLE="Faça sua aposta"
@@ -18,8 +19,7 @@ declare -A OUTCOME_TITLES=(
 declare -A OUTCOME_SIZES=([ganhou]="264 213" [perdeu]="306 201" [empate]="249 208" [estourou]="271 208" [certo]="249 273")
 declare -A SEEN=()
 
-# The table's client rows below the menu bar: the buttons' middles and the status bar's panels.
-DEAL_X=654
+# The middle of the stand button, across; its row is found below the menu bar.
 STAND_X=654
 s=blackjack
 
