@@ -10,7 +10,7 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 
-namespace zor {
+namespace zor::bj {
 
 BetField::BetField(QWidget* parent, const QString& name, QRect rect)
     : QSpinBox(parent)
@@ -49,7 +49,7 @@ void BetField::fixup(QString& input) const
     input = QString::number(betFromText(input));
 }
 
-} // namespace zor
+} // namespace zor::bj
 
 Taposta::Taposta()
 {
@@ -127,8 +127,8 @@ void Taposta::BitBtn1Click()
 void Taposta::takeBet()
 {
     // The text shown is what counts, even while it is still being typed.
-    zor::blackjack().bet = zor::betFromText(cn->text());
-    cn->setValue(zor::blackjack().bet);
+    zor::bj::blackjack().bet = zor::bj::betFromText(cn->text());
+    cn->setValue(zor::bj::blackjack().bet);
     accept();
 }
 

@@ -13,7 +13,7 @@
 
 class QLineEdit;
 
-namespace zor {
+namespace zor::bj {
 
 // The amount field: it takes any text while it is typed (so "250" can be typed whole, and
 // letters or a pasted text do not simply vanish) and reads it with betFromText, so its value
@@ -31,7 +31,7 @@ protected:
     void fixup(QString& input) const override;
 };
 
-} // namespace zor
+} // namespace zor::bj
 
 class Taposta final : public QDialog {
     Q_OBJECT
@@ -40,7 +40,7 @@ public:
 
     zor::Picture* graconf = nullptr;
     zor::Label* Label2 = nullptr; // "€$"
-    zor::BetField* cn = nullptr;
+    zor::bj::BetField* cn = nullptr;
     zor::Label* Label1 = nullptr; // ",00"
     zor::Button* BitBtn1 = nullptr; // "Apostar"
     QLineEdit* Edit1 = nullptr;    // never visible

@@ -30,7 +30,7 @@ void Taposta::setupLayout()
     Label2->setFont(pixelVerdana(48, false));
     Label2->setStyleSheet(QStringLiteral("background: transparent;"));
 
-    cn = new zor::BetField(this, QStringLiteral("cn"), QRect(74, 22, 118, 62));
+    cn = new zor::bj::BetField(this, QStringLiteral("cn"), QRect(74, 22, 118, 62));
     cn->setFont(pixelVerdana(47, true));
     QPalette pal = cn->palette();
     pal.setColor(QPalette::Text, QColor(0x00, 0x80, 0x00));

@@ -2,7 +2,7 @@
 
 #include "platform/services.h"
 
-namespace zor {
+namespace zor::bj {
 
 int Card::value() const
 {
@@ -199,4 +199,4 @@ int betFromText(const QString& text)
     return int(value);
 }
 
-} // namespace zor
+} // namespace zor::bj

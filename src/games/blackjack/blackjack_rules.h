@@ -14,8 +14,11 @@
 #include <array>
 
 namespace zor {
-
 class RandomSource;
+}
+
+// Blackjack's own names stand apart from the other games'.
+namespace zor::bj {
 
 struct Card {
     int suit = 1; // 1..4: "c", "e", "o", "p"
@@ -98,4 +101,4 @@ inline constexpr int kMinBet = 5;
 inline constexpr int kMaxBet = 100;
 int betFromText(const QString& text);
 
-} // namespace zor
+} // namespace zor::bj

@@ -22,7 +22,7 @@
 #include <QPainter>
 #include <QShowEvent>
 
-namespace zor {
+namespace zor::bj {
 
 StatusPanels::StatusPanels(QWidget* parent, const QString& name, QRect rect, const QList<int>& widths)
     : QWidget(parent)
@@ -74,9 +74,9 @@ void StatusPanels::paintEvent(QPaintEvent*)
     p.drawLine(0, 0, width(), 0);
 }
 
-} // namespace zor
+} // namespace zor::bj
 
-using zor::Outcome;
+using zor::bj::Outcome;
 
 namespace {
 
@@ -128,7 +128,7 @@ void Tfrm_bj::keyPressEvent(QKeyEvent* e)
 void Tfrm_bj::FormShow()
 {
     // Each visit keeps its own money; the counts go on over the whole run.
-    zor::blackjack().money = 0;
+    zor::bj::blackjack().money = 0;
     Timer1->setEnabled(true);
     refresh();
 }
@@ -138,7 +138,7 @@ void Tfrm_bj::FormClose()
     hidePlayerSide();
     for (zor::Picture* card : leftPile + rightPile)
         card->show();
-    zor::clearPlayer(zor::blackjack());
+    zor::bj::clearPlayer(zor::bj::blackjack());
     // A closed table is never shown again (the chooser makes a new one): its refresh can rest.
     Timer1->setEnabled(false);
     frm_Jogos->show();
@@ -151,9 +151,9 @@ void Tfrm_bj::FormClose()
 void Tfrm_bj::b2Click()
 {
     b3->hide();
-    auto& t = zor::blackjack();
+    auto& t = zor::bj::blackjack();
     switch (t.step) {
-    case zor::NoHand:
+    case zor::bj::NoHand:
         sortear();
         zor::dialogs().showModal(aposta);
         Shape7->show();
@@ -162,9 +162,9 @@ void Tfrm_bj::b2Click()
         pontos->show();
         p1->show();
         break;
-    case zor::TwoCards: randomcartas(3); break;
-    case zor::ThreeCards: randomcartas(4); break;
-    case zor::FourCards: randomcartas(5); break;
+    case zor::bj::TwoCards: randomcartas(3); break;
+    case zor::bj::ThreeCards: randomcartas(4); break;
+    case zor::bj::FourCards: randomcartas(5); break;
     default:
         zor::dialogs().message(kFiveCards);
         return;
@@ -177,9 +177,9 @@ void Tfrm_bj::b2Click()
 
 void Tfrm_bj::sortear()
 {
-    zor::startHand(zor::blackjack(), zor::random());
+    zor::bj::startHand(zor::bj::blackjack(), zor::random());
     for (zor::Picture* c : {c1, c2, c3})
-        c->loadFromFile(zor::kCardBack);
+        c->loadFromFile(zor::bj::kCardBack);
     for (zor::Picture* c : {i1, i2, i3})
         c->hide();
     pontos2->hide();
@@ -194,10 +194,10 @@ void Tfrm_bj::randomcartas(int n)
 {
     if (n < 1 || n > 5)
         return;
-    const zor::Card card = zor::drawCard(zor::random());
+    const zor::bj::Card card = zor::bj::drawCard(zor::random());
     // The picture first: a card that cannot be shown is not dealt.
     dar_[n - 1]->loadFromFile(card.picture());
-    zor::givePlayerCard(zor::blackjack(), n - 1, card);
+    zor::bj::givePlayerCard(zor::bj::blackjack(), n - 1, card);
     dar_[n - 1]->show();
     switch (n) {
     case 1: Shape1->show(); s1->hide(); break;
@@ -212,7 +212,7 @@ void Tfrm_bj::randomcartas(int n)
 
 void Tfrm_bj::settleNow()
 {
-    const Outcome o = zor::settleImmediate(zor::blackjack());
+    const Outcome o = zor::bj::settleImmediate(zor::bj::blackjack());
     if (o == Outcome::None)
         return;
     // The hand is settled in the state before its dialog comes up; the revealed house cards and
@@ -228,7 +228,7 @@ void Tfrm_bj::settleNow()
 void Tfrm_bj::p2Click()
 {
     // A stand counts only while the player holds cards.
-    if (zor::blackjack().step == zor::NoHand)
+    if (zor::bj::blackjack().step == zor::bj::NoHand)
         return;
     verifica();
 }
@@ -238,7 +238,7 @@ void Tfrm_bj::verifica()
     for (zor::Picture* c : {s1, s2, s3, s4, s5})
         c->show();
     hidePlayerSide();
-    const Outcome o = zor::stand(zor::blackjack());
+    const Outcome o = zor::bj::stand(zor::bj::blackjack());
     revealHouse();
     refresh();
     showOutcome(o);
@@ -246,11 +246,11 @@ void Tfrm_bj::verifica()
 
 void Tfrm_bj::revealHouse()
 {
-    const auto& t = zor::blackjack();
+    const auto& t = zor::bj::blackjack();
     c1->loadFromFile(t.housePictures[0]);
     c2->loadFromFile(t.housePictures[1]);
     c3->loadFromFile(t.housePictures[2]);
-    setText(pontos2, QString::number(zor::houseTotal(t)));
+    setText(pontos2, QString::number(zor::bj::houseTotal(t)));
     s->show();
     pontos2->show();
     pontos2->raise();
@@ -291,16 +291,16 @@ void Tfrm_bj::setText(QLabel* label, const QString& text)
 
 void Tfrm_bj::refresh()
 {
-    const auto& t = zor::blackjack();
+    const auto& t = zor::bj::blackjack();
     // Most ticks find nothing new: the texts are made only when a figure they show has moved.
-    const std::array<int, 7> shown = {zor::playerTotal(t), zor::houseTotal(t), t.money, t.wins, t.losses,
+    const std::array<int, 7> shown = {zor::bj::playerTotal(t), zor::bj::houseTotal(t), t.money, t.wins, t.losses,
                                       t.busts, t.hits21};
     if (shown == lastShown_)
         return;
     lastShown_ = shown;
-    setText(pontos, QString::number(zor::playerTotal(t)));
-    setText(pontos2, QString::number(zor::houseTotal(t)));
-    const auto texts = zor::statusTexts(t);
+    setText(pontos, QString::number(zor::bj::playerTotal(t)));
+    setText(pontos2, QString::number(zor::bj::houseTotal(t)));
+    const auto texts = zor::bj::statusTexts(t);
     for (int i = 0; i < int(texts.size()); ++i)
         StatusBar1->setPanel(i, texts[i]);
 }

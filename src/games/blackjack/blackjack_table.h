@@ -27,7 +27,7 @@ class QMenuBar;
 class QMenu;
 class QAction;
 
-namespace zor {
+namespace zor::bj {
 
 // The status bar's row of panels, each a centred text in a sunken frame; the last one takes
 // the rest of the width. A panel is written only when its text changes.
@@ -50,7 +50,7 @@ private:
     QList<QLabel*> panels_;
 };
 
-} // namespace zor
+} // namespace zor::bj
 
 class Tfrm_bj final : public QDialog {
     Q_OBJECT
@@ -107,7 +107,7 @@ public:
     zor::Picture* p1 = nullptr;
     zor::Picture* p2 = nullptr;
 
-    zor::StatusPanels* StatusBar1 = nullptr;
+    zor::bj::StatusPanels* StatusBar1 = nullptr;
     zor::Timer* Timer1 = nullptr;
 
     // Menu entries.
@@ -164,7 +164,7 @@ private:
     // Hides the player's cards, their frames, the stand button and the player's total.
     void hidePlayerSide();
     // The dialog of an ending.
-    static void showOutcome(zor::Outcome o);
+    static void showOutcome(zor::bj::Outcome o);
     // Copies the state into the totals and the status bar, writing only what changed.
     void refresh();
     static void setText(QLabel* label, const QString& text);

@@ -176,7 +176,7 @@ void Tfrm_bj::setupLayout()
     p2->setCursor(Qt::PointingHandCursor);
     p2->hide();
 
-    StatusBar1 = new zor::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - 20, 797, 20),
+    StatusBar1 = new zor::bj::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - 20, 797, 20),
                                        {150, 150, 150, 150, 50});
 
     Timer1 = new zor::Timer(this, QStringLiteral("Timer1"), 3, true);
@@ -186,7 +186,7 @@ void Tfrm_bj::setupLayout()
     zor::on(b1, &zor::Picture::mouseMoved, this, [this] { b1MouseMove(); });
     zor::on(p1, &zor::Picture::mouseMoved, this, [this] { p1MouseMove(); });
     zor::on(Image1, &zor::Picture::mouseMoved, this, [this] { Image1MouseMove(); });
-    zor::on(StatusBar1, &zor::StatusPanels::mouseMoved, this, [this] { Image1MouseMove(); });
+    zor::on(StatusBar1, &zor::bj::StatusPanels::mouseMoved, this, [this] { Image1MouseMove(); });
     zor::on(b2, &zor::Picture::pressed, this, [this](Qt::MouseButton b, QPoint) {
         if (b == Qt::LeftButton)
             b2MouseDown();

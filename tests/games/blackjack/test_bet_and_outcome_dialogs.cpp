@@ -14,6 +14,7 @@
 #include <QTest>
 
 using namespace zor;
+using namespace zor::bj;
 
 namespace {
 

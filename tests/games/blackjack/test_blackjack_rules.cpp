@@ -9,6 +9,7 @@
 #include <map>
 
 using namespace zor;
+using namespace zor::bj;
 
 namespace {
 
@@ -29,7 +30,7 @@ BlackjackTable hand(std::initializer_list<int> player, std::initializer_list<int
 
 } // namespace
 
-Q_DECLARE_METATYPE(zor::Outcome)
+Q_DECLARE_METATYPE(zor::bj::Outcome)
 
 class BlackjackRules : public QObject {
     Q_OBJECT
@@ -243,7 +244,7 @@ private slots:
         BlackjackTable t = hand({10, 5}, {10, 8}, 100);
         QCOMPARE(stand(t), Outcome::Lost);
         QCOMPARE(t.money, -100);
-        QCOMPARE(zor::statusTexts(t)[0], QStringLiteral("Dinheiro: €$ -100,00"));
+        QCOMPARE(zor::bj::statusTexts(t)[0], QStringLiteral("Dinheiro: €$ -100,00"));
     }
 
     void statusBarTexts_data()
@@ -265,7 +266,7 @@ private slots:
         t.losses = 2;
         t.busts = busts;
         t.hits21 = 1;
-        const auto texts = zor::statusTexts(t);
+        const auto texts = zor::bj::statusTexts(t);
         QCOMPARE(texts[0], QStringLiteral("Dinheiro: €$ 35,00"));
         QCOMPARE(texts[1], QStringLiteral("Vitórias: 4"));
         QCOMPARE(texts[2], QStringLiteral("Derrotas: 2"));
@@ -301,7 +302,7 @@ private slots:
     {
         QFETCH(QString, text);
         QFETCH(int, bet);
-        QCOMPARE(zor::betFromText(text), bet);
+        QCOMPARE(zor::bj::betFromText(text), bet);
     }
 
     // The real source: 100,000 cards spread evenly over the 52 faces, and the house's three

@@ -21,6 +21,7 @@
 #include <QTest>
 
 using namespace zor;
+using namespace zor::bj;
 
 namespace {
 
