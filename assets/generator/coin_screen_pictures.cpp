@@ -6,7 +6,6 @@
 #include "game_pictures_common.h"
 #include "generator.h"
 
-#include <QImageWriter>
 #include <QLinearGradient>
 #include <QRadialGradient>
 #include <algorithm>

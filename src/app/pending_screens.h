@@ -44,14 +44,9 @@ ZOR_PENDING(Tfrm_cn, "frm_cn", "Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåç
 // ---- end of slot machine ----
 
 // ---- Blackjack ----
-ZOR_PENDING(Tfrm_estourou, "frm_estourou", "Que pena ! Você estourou !", 271, 208, Dialog, false)
-ZOR_PENDING(Taposta, "aposta", "Faça sua aposta", 272, 156, Dialog, false)
-ZOR_PENDING(Tperdeu, "perdeu", "Você perdeu !", 306, 201, Dialog, false)
-ZOR_PENDING(Tganhou, "ganhou", "Você ganhou !", 264, 213, Dialog, false)
-ZOR_PENDING(Tcerto, "certo", "Black Jack - 21 na Mosca", 249, 273, Dialog, false)
-ZOR_PENDING(Tempate, "empate", "Empate !", 249, 208, Dialog, false)
-// The Blackjack table is made anew by the game chooser at every visit.
-ZOR_PENDING(Tfrm_bj, "frm_bj", "Cassino ZOR   -    (¯`·._.·[ßlå¢kJå¢k]·._.·´¯)", 797, 571, GameScreen, false)
+#include "games/blackjack/bet_dialog.h"
+#include "games/blackjack/blackjack_table.h"
+#include "games/blackjack/outcome_dialogs.h"
 // ---- end of Blackjack ----
 
 #undef ZOR_PENDING

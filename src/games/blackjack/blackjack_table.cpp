@@ -1,0 +1,398 @@
+#include "games/blackjack/blackjack_table.h"
+
+#include "app/screens.h"
+#include "controls/form.h"
+#include "games/blackjack/bet_dialog.h"
+#include "games/blackjack/outcome_dialogs.h"
+#include "platform/guard.h"
+#include "platform/services.h"
+#include "settings/config_screen.h"
+#include "settings/design_screen.h"
+#include "settings/theme.h"
+#include "shell/about_screens.h"
+#include "shell/game_chooser.h"
+#include "shell/help_screens.h"
+#include "shell/main_menu.h"
+
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLinearGradient>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QShowEvent>
+
+namespace zor::bj {
+
+StatusPanels::StatusPanels(QWidget* parent, const QString& name, QRect rect, const QList<int>& widths)
+    : QWidget(parent)
+{
+    setObjectName(name);
+    setGeometry(rect);
+    setMouseTracking(true);
+    int x = 0;
+    for (int i = 0; i < widths.size(); ++i) {
+        // The last panel takes what is left of the bar.
+        const int w = i + 1 == widths.size() ? rect.width() - x : widths[i];
+        auto* l = new QLabel(this);
+        l->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignCenter);
+        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        l->setGeometry(x + 1, 2, w - 2, rect.height() - 3);
+        l->setAttribute(Qt::WA_TransparentForMouseEvents);
+        panels_ << l;
+        x += w;
+    }
+}
+
+void StatusPanels::setPanel(int i, const QString& text)
+{
+    if (i < 0 || i >= panels_.size() || panels_[i]->text() == text)
+        return;
+    panels_[i]->setText(text);
+}
+
+QString StatusPanels::panel(int i) const
+{
+    return i >= 0 && i < panels_.size() ? panels_[i]->text() : QString();
+}
+
+void StatusPanels::mouseMoveEvent(QMouseEvent*)
+{
+    emit mouseMoved();
+}
+
+void StatusPanels::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    QLinearGradient g(0, 0, 0, height());
+    g.setColorAt(0, QColor(0xF4, 0xF2, 0xEC));
+    g.setColorAt(1, QColor(0xD8, 0xD4, 0xCA));
+    p.fillRect(rect(), g);
+    p.setPen(QColor(0xA0, 0x9C, 0x92));
+    p.drawLine(0, 0, width(), 0);
+}
+
+} // namespace zor::bj
+
+using zor::bj::Outcome;
+
+namespace {
+
+const QString kFiveCards = QStringLiteral("Clique em parar ! Só são permitidas 5 cartas por rodada.");
+
+} // namespace
+
+Tfrm_bj::Tfrm_bj()
+{
+    setupLayout();
+}
+
+void Tfrm_bj::showEvent(QShowEvent* e)
+{
+    QDialog::showEvent(e);
+    zor::runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Tfrm_bj::closeEvent(QCloseEvent* e)
+{
+    QDialog::closeEvent(e);
+    zor::guarded([this] { FormClose(); });
+}
+
+void Tfrm_bj::keyPressEvent(QKeyEvent* e)
+{
+    switch (e->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+        // Enter and Space deal and draw exactly as a click on "Dar as Cartas".
+        if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            break;
+        e->accept();
+        zor::guarded([this] { b2Click(); });
+        return;
+    case Qt::Key_Escape:
+        // The table has no cancel button: Esc would hide it without its close handler.
+        e->accept();
+        return;
+    default:
+        break;
+    }
+    QDialog::keyPressEvent(e);
+}
+
+// ---- Life cycle -------------------------------------------------------------------------------
+
+void Tfrm_bj::FormShow()
+{
+    // Each visit keeps its own money; the counts go on over the whole run.
+    zor::bj::blackjack().money = 0;
+    Timer1->setEnabled(true);
+    refresh();
+}
+
+void Tfrm_bj::FormClose()
+{
+    hidePlayerSide();
+    for (zor::Picture* card : leftPile + rightPile)
+        card->show();
+    zor::bj::clearPlayer(zor::bj::blackjack());
+    // A closed table is never shown again (the chooser makes a new one): its refresh can rest.
+    Timer1->setEnabled(false);
+    frm_Jogos->show();
+    if (frm_Menu)
+        frm_Menu->hide();
+}
+
+// ---- Dealing ----------------------------------------------------------------------------------
+
+void Tfrm_bj::b2Click()
+{
+    b3->hide();
+    auto& t = zor::bj::blackjack();
+    switch (t.step) {
+    case zor::bj::NoHand:
+        sortear();
+        zor::dialogs().showModal(aposta);
+        Shape7->show();
+        randomcartas(1);
+        randomcartas(2);
+        pontos->show();
+        p1->show();
+        break;
+    case zor::bj::TwoCards: randomcartas(3); break;
+    case zor::bj::ThreeCards: randomcartas(4); break;
+    case zor::bj::FourCards: randomcartas(5); break;
+    default:
+        zor::dialogs().message(kFiveCards);
+        return;
+    }
+    refresh();
+    // Settled here rather than at the next tick, so that a quick second press cannot draw on
+    // after an exact 21 or a bust.
+    settleNow();
+}
+
+void Tfrm_bj::sortear()
+{
+    zor::bj::startHand(zor::bj::blackjack(), zor::random());
+    for (zor::Picture* c : {c1, c2, c3})
+        c->loadFromFile(zor::bj::kCardBack);
+    for (zor::Picture* c : {i1, i2, i3})
+        c->hide();
+    pontos2->hide();
+    s->hide();
+    for (zor::Picture* d : dar_)
+        d->hide();
+    for (zor::Shape* f : frames_)
+        f->hide();
+}
+
+void Tfrm_bj::randomcartas(int n)
+{
+    if (n < 1 || n > 5)
+        return;
+    const zor::bj::Card card = zor::bj::drawCard(zor::random());
+    // The picture first: a card that cannot be shown is not dealt.
+    dar_[n - 1]->loadFromFile(card.picture());
+    zor::bj::givePlayerCard(zor::bj::blackjack(), n - 1, card);
+    dar_[n - 1]->show();
+    switch (n) {
+    case 1: Shape1->show(); s1->hide(); break;
+    case 2: Shape2->show(); s2->hide(); break;
+    case 3: Shape3->show(); Shape4->show(); s3->hide(); break;
+    case 4: Shape5->show(); s4->hide(); break;
+    case 5: Shape6->show(); s5->hide(); break;
+    }
+}
+
+// ---- Settling ---------------------------------------------------------------------------------
+
+void Tfrm_bj::settleNow()
+{
+    const Outcome o = zor::bj::settleImmediate(zor::bj::blackjack());
+    if (o == Outcome::None)
+        return;
+    // The hand is settled in the state before its dialog comes up; the revealed house cards and
+    // their total stay on the table until the next deal.
+    hidePlayerSide();
+    for (zor::Picture* c : {s1, s2, s3, s4, s5})
+        c->show();
+    revealHouse();
+    refresh();
+    showOutcome(o);
+}
+
+void Tfrm_bj::p2Click()
+{
+    // A stand counts only while the player holds cards.
+    if (zor::bj::blackjack().step == zor::bj::NoHand)
+        return;
+    verifica();
+}
+
+void Tfrm_bj::verifica()
+{
+    for (zor::Picture* c : {s1, s2, s3, s4, s5})
+        c->show();
+    hidePlayerSide();
+    const Outcome o = zor::bj::stand(zor::bj::blackjack());
+    revealHouse();
+    refresh();
+    showOutcome(o);
+}
+
+void Tfrm_bj::revealHouse()
+{
+    const auto& t = zor::bj::blackjack();
+    c1->loadFromFile(t.housePictures[0]);
+    c2->loadFromFile(t.housePictures[1]);
+    c3->loadFromFile(t.housePictures[2]);
+    setText(pontos2, QString::number(zor::bj::houseTotal(t)));
+    s->show();
+    pontos2->show();
+    pontos2->raise();
+}
+
+void Tfrm_bj::hidePlayerSide()
+{
+    for (zor::Picture* c : {i1, i2, i3})
+        c->hide();
+    for (zor::Picture* d : dar_)
+        d->hide();
+    for (zor::Shape* f : frames_)
+        f->hide();
+    p1->hide();
+    p2->hide();
+    pontos->hide();
+}
+
+void Tfrm_bj::showOutcome(Outcome o)
+{
+    switch (o) {
+    case Outcome::Won: zor::dialogs().showModal(ganhou); break;
+    case Outcome::Lost: zor::dialogs().showModal(perdeu); break;
+    case Outcome::Tie: zor::dialogs().showModal(empate); break;
+    case Outcome::Bust: zor::dialogs().showModal(frm_estourou); break;
+    case Outcome::Exact21: zor::dialogs().showModal(certo); break;
+    case Outcome::None: break;
+    }
+}
+
+// ---- Refresh ----------------------------------------------------------------------------------
+
+void Tfrm_bj::setText(QLabel* label, const QString& text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void Tfrm_bj::refresh()
+{
+    const auto& t = zor::bj::blackjack();
+    // Most ticks find nothing new: the texts are made only when a figure they show has moved.
+    const std::array<int, 7> shown = {zor::bj::playerTotal(t), zor::bj::houseTotal(t), t.money, t.wins, t.losses,
+                                      t.busts, t.hits21};
+    if (shown == lastShown_)
+        return;
+    lastShown_ = shown;
+    setText(pontos, QString::number(zor::bj::playerTotal(t)));
+    setText(pontos2, QString::number(zor::bj::houseTotal(t)));
+    const auto texts = zor::bj::statusTexts(t);
+    for (int i = 0; i < int(texts.size()); ++i)
+        StatusBar1->setPanel(i, texts[i]);
+}
+
+void Tfrm_bj::Timer1Timer()
+{
+    refresh();
+    settleNow();
+}
+
+// ---- Pointer ----------------------------------------------------------------------------------
+
+void Tfrm_bj::b1MouseMove()
+{
+    b2->show();
+    p2->hide();
+}
+
+void Tfrm_bj::p1MouseMove()
+{
+    p2->show();
+    b2->hide();
+}
+
+void Tfrm_bj::Image1MouseMove()
+{
+    b2->hide();
+    b3->hide();
+    p2->hide();
+}
+
+void Tfrm_bj::b2MouseDown()
+{
+    zor::clickCue();
+    b3->show();
+}
+
+void Tfrm_bj::b2MouseUp()
+{
+    b3->hide();
+}
+
+void Tfrm_bj::p2MouseDown()
+{
+    zor::clickCue();
+}
+
+// ---- Menu -------------------------------------------------------------------------------------
+
+void Tfrm_bj::sairMenuClick()
+{
+    zor::clickCue();
+    close();
+    // The chooser is hidden behind the table; its close handler brings the main menu back.
+    frm_Jogos->close();
+}
+
+void Tfrm_bj::sairJogosClick()
+{
+    zor::clickCue();
+    close();
+}
+
+void Tfrm_bj::sairJogoClick()
+{
+    zor::clickCue(zor::Wait::Yes);
+    zor::endProgram();
+}
+
+void Tfrm_bj::configuracoesClick()
+{
+    zor::dialogs().showModal(frm_conf);
+}
+
+void Tfrm_bj::designClick()
+{
+    zor::dialogs().showModal(design);
+}
+
+void Tfrm_bj::sobreBjClick()
+{
+    zor::dialogs().showModal(ajudabj);
+}
+
+void Tfrm_bj::sobreCassinoClick()
+{
+    zor::dialogs().showModal(cassino);
+    zor::clickCue();
+}
+
+void Tfrm_bj::sobreDesenClick()
+{
+    zor::dialogs().showModal(desen);
+    zor::clickCue();
+}

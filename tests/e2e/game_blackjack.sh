@@ -1,0 +1,269 @@
+#!/usr/bin/env bash
+# Blackjack end to end under Xvfb, played as a player would: the table opened from the game
+# chooser, Enter to deal, 50 typed into the bet dialog and Enter, Enter again and again until an
+# outcome dialog or the five-card message comes up, the dialog closed; more hands until every
+# outcome dialog has been seen (or the time for it is up); then leaving the table and coming
+# back to a fresh one with the money at 0 and the counts kept. Screenshots go to the build's
+# screenshot folder as blackjack-*.png.
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
+
+BET_TITLE="Faça sua aposta"
+declare -A OUTCOME_TITLES=(
+    [ganhou]="Você ganhou !"
+    [perdeu]="Você perdeu !"
+    [empate]="Empate !"
+    [estourou]="Que pena ! Você estourou !"
+    [certo]="Black Jack - 21 na Mosca"
+)
+declare -A OUTCOME_SIZES=([ganhou]="264 213" [perdeu]="306 201" [empate]="249 208" [estourou]="271 208" [certo]="249 273")
+declare -A SEEN=()
+
+# The middle of the stand button, across; its row is found below the menu bar.
+STAND_X=654
+s=blackjack
+
+# open_table <what>: from the chooser $CHOOSER, onto the Blackjack banner and a click on its
+# highlighted twin; the table's window goes to $TABLE.
+open_table() {
+    local plain=$WORK/$s/chooser-plain.png hovered=$WORK/$s/chooser-hovered.png n
+    point "$CHOOSER" 273 4
+    import -window root "$plain" 2>/dev/null
+    point "$CHOOSER" 273 278
+    n=$(changed_shot "$plain" "$hovered" "$CHOOSER" 8 233 530 91 4000)
+    check "$1: the pointer on the BlackJack banner highlights it ($n pixels changed)" [ "$n" -gt 4000 ]
+    xdotool click 1
+    TABLE=$(xs_wait_window "$APP_PID" "$BLACKJACK_TITLE" 3000)
+    screen_opens "$1: the highlighted BlackJack banner" "$TABLE" "$BLACKJACK_TITLE" 797 571
+}
+
+# menu_height: the table's menu bar, found as the first row of the client area that is not the
+# menu's plain colour (the table picture starts there).
+menu_height() {
+    local ox oy row=0 line rgb r g b
+    read -r ox oy < <(xs_origin "$TABLE")
+    while read -r line; do
+        [[ $line == \#* ]] && continue
+        rgb=${line#*(}
+        rgb=${rgb%%)*}
+        IFS=, read -r r g b _ <<<"$rgb"
+        if [ $((${r%.*} + ${g%.*} + ${b%.*})) -lt 200 ]; then
+            echo "$row"
+            return
+        fi
+        row=$((row + 1))
+    done < <(import -window root -crop "1x60+$((ox + 400))+$oy" +repage txt:- 2>/dev/null)
+    echo 22
+}
+
+# outcome_up: prints the name of the outcome dialog on view ("five" for the five-card message),
+# or nothing.
+outcome_up() {
+    local k
+    for k in "${!OUTCOME_TITLES[@]}"; do
+        if xs_find "$APP_PID" "${OUTCOME_TITLES[$k]}" >/dev/null; then
+            echo "$k"
+            return
+        fi
+    done
+    xs_find "$APP_PID" "$APP_TITLE" >/dev/null && echo five
+}
+
+# wait_outcome <ms>: waits for an outcome dialog or the five-card message; prints its name.
+wait_outcome() {
+    local deadline=$(($(xs_now_ms) + $1)) got
+    while [ "$(xs_now_ms)" -lt "$deadline" ]; do
+        got=$(outcome_up)
+        [ -n "$got" ] && { echo "$got"; return 0; }
+        sleep 0.1
+    done
+    return 1
+}
+
+# close_outcome <name>: closes the dialog as a player would: Enter, except for the exact 21,
+# which takes no key and is closed by its close box.
+close_outcome() {
+    local w
+    w=$(xs_find "$APP_PID" "${OUTCOME_TITLES[$1]}") || return 1
+    if [ "$1" = certo ]; then
+        xs_key "$w" Return
+        sleep 0.4
+        check "21 dialog: Enter does not close it" appears "$APP_PID" "${OUTCOME_TITLES[$1]}" 10
+        xs_close "$w"
+    else
+        xs_key "$w" Return
+    fi
+    xs_wait_gone "$APP_PID" "${OUTCOME_TITLES[$1]}" 2000
+}
+
+# record_outcome <name>: the first time an outcome shows, its dialog is checked and photographed.
+record_outcome() {
+    local w size
+    [ -n "${SEEN[$1]:-}" ] && return
+    SEEN[$1]=1
+    w=$(xs_find "$APP_PID" "${OUTCOME_TITLES[$1]}")
+    read -r -a size <<<"${OUTCOME_SIZES[$1]}"
+    screen_opens "a settled hand" "$w" "${OUTCOME_TITLES[$1]}" "${size[0]}" "${size[1]}"
+    shot "blackjack-outcome-$1"
+}
+
+# bet_with_enter <amount>: the bet dialog is up: types the amount over the 5 shown and presses Enter.
+bet_with_enter() {
+    local bet
+    if ! bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 3000); then
+        not_ok "the deal brings up \"$BET_TITLE\""
+        show_windows
+        return 1
+    fi
+    xs_key "$bet" ctrl+a "$@"
+    sleep 0.2
+    [ "${SHOT_BET:-}" = "" ] && { shot blackjack-bet; SHOT_BET=1; }
+    xs_key "$bet" Return
+    xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
+}
+
+# play_hand <stand after two cards: yes/no>: deals, bets 50 by Enter, then draws with Enter (or
+# stands with the stand button) until the hand is settled; prints the outcome's name.
+play_hand() {
+    local got i
+    xs_key "$TABLE" Return
+    bet_with_enter 5 0 >/dev/null || return 1
+    sleep 0.3
+    if [ "$1" = yes ]; then
+        point "$TABLE" "$STAND_X" $((MENU_H + 498))
+        xdotool click 1
+        wait_outcome 3000
+        return
+    fi
+    for ((i = 0; i < 5; i++)); do
+        got=$(outcome_up)
+        if [ -n "$got" ]; then echo "$got"; return; fi
+        xs_key "$TABLE" Return
+        sleep 0.35
+    done
+    wait_outcome 2000
+}
+
+new_game $s
+if reach_chooser $s && open_table "chooser"; then
+    MENU_H=$(menu_height)
+    note "menu bar: $MENU_H pixels"
+    sleep 0.3
+    shot blackjack-table
+    cp "$SHOTS/blackjack-table.png" "$WORK/$s/table-first.png"
+
+    # The first hand: Enter, 50 and Enter in the bet dialog, then Enter until it is settled.
+    xs_key "$TABLE" Return
+    if bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 3000); then
+        screen_opens "Enter on the table" "$bet" "$BET_TITLE" 272 156
+        xs_key "$bet" 5 0
+        sleep 0.3
+        shot blackjack-bet
+        SHOT_BET=1
+        xs_key "$bet" Return
+        check "bet dialog: Enter closes it" xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
+        sleep 0.3
+        n=$(changed_shot "$WORK/$s/table-first.png" "$SHOTS/blackjack-hand.png" "$TABLE" 320 $((MENU_H + 425)) 89 89 2000)
+        check "table: after the bet the player's first two cards are dealt ($n pixels changed)" [ "$n" -gt 2000 ]
+        outcome=""
+        for ((i = 0; i < 5; i++)); do
+            outcome=$(outcome_up)
+            [ -n "$outcome" ] && break
+            xs_key "$TABLE" Return
+            sleep 0.4
+        done
+        [ -z "$outcome" ] && outcome=$(wait_outcome 2000)
+        if [ "$outcome" = five ]; then
+            ok "table: the five-card message comes up"
+            shot blackjack-five-cards
+            xs_key "$(xs_find "$APP_PID" "$APP_TITLE")" Return
+            xs_wait_gone "$APP_PID" "$APP_TITLE" 2000
+            point "$TABLE" "$STAND_X" $((MENU_H + 498))
+            xdotool click 1
+            outcome=$(wait_outcome 3000)
+        fi
+        if [ -n "$outcome" ] && [ "$outcome" != five ]; then
+            ok "table: pressing Enter draws until the hand is settled (\"${OUTCOME_TITLES[$outcome]}\")"
+            record_outcome "$outcome"
+            check "${OUTCOME_TITLES[$outcome]}: closing it as a player would" close_outcome "$outcome"
+            sleep 0.3
+            shot blackjack-settled
+            # Money moves by the 50 typed (not by 0) on a win, a loss or a 21; a bust or a tie
+            # leaves it.
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-settled.png" "$TABLE" 2 553 146 16)
+            case $outcome in
+            ganhou | perdeu | certo) check "status bar: the money shows the hand's result ($n pixels changed)" [ "$n" -gt 20 ] ;;
+            *) check "status bar: a $outcome leaves the money as it was ($n pixels changed)" [ "$n" -lt 20 ] ;;
+            esac
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-settled.png" "$TABLE" 152 553 640 16)
+            check "status bar: the counts show the hand ($n pixels changed)" [ "$n" -gt 20 ]
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-settled.png" "$TABLE" 331 $((MENU_H + 80)) 143 123)
+            check "table: the house's cards are turned over ($n pixels changed)" [ "$n" -gt 3000 ]
+        else
+            not_ok "table: pressing Enter draws until the hand is settled"
+            show_windows
+        fi
+    else
+        not_ok "Enter on the table brings up \"$BET_TITLE\""
+        show_windows
+    fi
+
+    # More hands, standing after two cards every other hand, until each outcome has been seen
+    # or 90 s have passed.
+    deadline=$(($(xs_now_ms) + 90000))
+    hands=1
+    while [ "${#SEEN[@]}" -lt 5 ] && [ "$(xs_now_ms)" -lt "$deadline" ]; do
+        if [ $((hands % 2)) = 1 ]; then standing=yes; else standing=no; fi
+        hands=$((hands + 1))
+        outcome=$(play_hand "$standing")
+        if [ "$outcome" = five ]; then
+            xs_key "$(xs_find "$APP_PID" "$APP_TITLE")" Return
+            xs_wait_gone "$APP_PID" "$APP_TITLE" 2000
+            point "$TABLE" "$STAND_X" $((MENU_H + 498))
+            xdotool click 1
+            outcome=$(wait_outcome 3000)
+        fi
+        if [ -z "$outcome" ]; then
+            not_ok "hand $hands: it is settled with an outcome dialog"
+            show_windows
+            break
+        fi
+        record_outcome "$outcome"
+        close_outcome "$outcome" || { not_ok "hand $hands: its outcome dialog closes"; break; }
+        sleep 0.2
+    done
+    note "$hands hands; outcomes seen: ${!SEEN[*]}"
+    check "every hand was settled and the table still deals (${#SEEN[@]} of 5 outcomes seen in $hands hands)" \
+        [ "${#SEEN[@]}" -ge 3 ]
+    shot blackjack-after-hands
+
+    # Leaving and coming back: a fresh table, money 0, the counts kept.
+    xs_close "$TABLE"
+    if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
+        ok "table: closing it shows the game chooser again"
+        sleep 0.3
+        if open_table "coming back"; then
+            sleep 0.3
+            shot blackjack-table-again
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-table-again.png" "$TABLE" 2 553 146 16)
+            check "coming back: the money is 0 again ($n pixels differ from the first visit)" [ "$n" -lt 20 ]
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-table-again.png" "$TABLE" 152 553 640 16)
+            check "coming back: the counts are kept ($n pixels differ from the first visit)" [ "$n" -gt 20 ]
+            n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-table-again.png" "$TABLE" 20 0 760 520)
+            check "coming back: the table is fresh ($n pixels differ from the first visit)" [ "$n" -lt 500 ]
+            xs_close "$TABLE"
+            CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000)
+        fi
+    else
+        not_ok "table: closing it shows the game chooser again"
+        show_windows
+    fi
+    if win=$(xs_find "$APP_PID" "$CHOOSER_TITLE"); then
+        xs_close "$win"
+        check "chooser: closing it shows the main menu" appears "$APP_PID" "$MENU_TITLE" 3000
+    fi
+    end_game "blackjack"
+else
+    stop_game
+fi
+finish
