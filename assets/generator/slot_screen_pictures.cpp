@@ -324,7 +324,7 @@ QImage renderCabinet(const QDir& gameDir)
                                 QRectF(inner.left() + 16, inner.top() + 10, inner.width() - 32, 36)));
     const QImage seven = gamePicture(gameDir, QStringLiteral("c3.bmp"));
     for (int i = 0; i < 3; ++i) {
-        const QRectF cell(inner.left() + 20, inner.top() + 56 + i * 50, inner.width() - 40, 44);
+        const QRectF cell(inner.left() + 23, inner.top() + 54 + i * 45, inner.width() - 46, 38);
         p.setPen(QPen(kGoldDeep, 1.2));
         p.setBrush(goldGradient(cell.adjusted(-2, -2, 2, 2)));
         p.drawRoundedRect(cell.adjusted(-2, -2, 2, 2), 5, 5);

@@ -17,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QShowEvent>
 #include <limits>
 
@@ -139,7 +140,9 @@ bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)
             zor::guarded([this] { nomeMouseDown(); });
         return false;
     case QEvent::MouseMove:
-        if (watched == TabSheet1)
+        // Labels pass the moves they do not use on to the sheet: only the sheet's own bare
+        // places count as the sheet.
+        if (watched == TabSheet1 && !TabSheet1->childAt(static_cast<QMouseEvent*>(e)->position().toPoint()))
             zor::guarded([this] { sheetMouseMove(); });
         return false;
     default:

@@ -9,6 +9,7 @@
 
 #include <QKeySequence>
 #include <QLinearGradient>
+#include <algorithm>
 
 namespace {
 
@@ -19,7 +20,7 @@ const QColor kFrame(0x1B, 0x2A, 0x55);
 constexpr int kMenuHeight = 22;
 constexpr int kStatusHeight = 20;
 // Where the statistics' numbers stand.
-constexpr int kValueColumn = 302;
+constexpr int kValueColumn = 322;
 
 zor::Label* text(QWidget* parent, const QString& name, const QString& caption, QPoint at, const QFont& font,
                  const QColor& colour = kInk)
@@ -260,7 +261,7 @@ void Tfrm_cn::layout()
     graconf2->setLayoutPicture(QStringLiteral("slots/graconf.jpg"));
     Image3 = new zor::Picture(d, QStringLiteral("Image3"), QRect(552, 14, 280, 440));
     Image3->setLayoutPicture(QStringLiteral("slots/design.png"));
-    auto* panel = new zor::Shape(d, QStringLiteral("Shape6"), QRect(12, 12, 528, 300));
+    auto* panel = new zor::Shape(d, QStringLiteral("Shape6"), QRect(12, 12, 528, 282));
     panel->setBrush(QColor(255, 255, 255, 175));
     panel->setPen(QPen(kFrame, 1));
     Label13 = text(d, QStringLiteral("Label13"), QStringLiteral("Escolha uma categoria do Caça Níquel:"), {28, 26},
@@ -319,7 +320,8 @@ void Tfrm_cn::layout()
         auto* label = new QLabel(QString::fromUtf8(p.text));
         label->setObjectName(QString::fromLatin1(p.name));
         label->setAlignment(Qt::AlignCenter);
-        label->setFixedWidth(p.width);
+        // The layout's widths, or wider where this desktop's font needs more room.
+        label->setFixedWidth(std::max(p.width, label->fontMetrics().horizontalAdvance(label->text()) + 14));
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         StatusBar1->addWidget(label);
