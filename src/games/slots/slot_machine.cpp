@@ -322,7 +322,8 @@ void Tfrm_cn::FormClose()
     syncReelTimers();
     verifica->setEnabled(false);
     possible->hide();
-    lsalvar->setEnabled(g.unsaved);
+    if (!g.unsaved)
+        lsalvar->setEnabled(false);
     for (int reel = 0; reel < 3; ++reel)
         showOnReel(reel, 1, true);
 }

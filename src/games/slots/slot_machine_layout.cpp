@@ -331,7 +331,9 @@ void Tfrm_cn::layout()
     timer1 = new zor::Timer(this, QStringLiteral("timer1"), 90, false);
     Timer2 = new zor::Timer(this, QStringLiteral("Timer2"), 90, false);
     Timer3 = new zor::Timer(this, QStringLiteral("Timer3"), 90, false);
-    verifica = new zor::Timer(this, QStringLiteral("verifica"), 2, true);
+    // The refresh runs while the screen is open: its show handler starts it and its close handler
+    // stops it, so the screens created hidden at start-up do not poll for nothing.
+    verifica = new zor::Timer(this, QStringLiteral("verifica"), 2, false);
     t1 = new zor::Timer(this, QStringLiteral("t1"), 2656, false);
     Timer4 = new zor::Timer(this, QStringLiteral("Timer4"), 1, false);
 
