@@ -224,6 +224,14 @@ void Tfrm_cn::setNome(const QString& text)
     }
 }
 
+QString Tfrm_cn::nomeBuffer() const
+{
+    // The buffer's placeholder (its file could not be read at start-up) is no one's name: the
+    // label keeps asking for one, and no save writes the placeholder as the player's name.
+    const QString name = zor::setting(Setting::nomecn);
+    return name == zor::SettingsStore::placeholder(Setting::nomecn) ? kNomePadrao : name;
+}
+
 void Tfrm_cn::startNotice(const QString& text)
 {
     l->setText(text);
@@ -462,7 +470,7 @@ void Tfrm_cn::lsalvarClick()
     if (nomeCaption_ == kNomePadrao) {
         nomeChamador = zor::kNomeCacaNiquel;
         showModal(frm_nome);
-        setNome(store.get(Setting::nomecn));
+        setNome(nomeBuffer());
         nome->show();
         shape->show();
     }
@@ -571,7 +579,7 @@ void Tfrm_cn::nomeMouseDown()
     nomeChamador = zor::kNomeCacaNiquel;
     showModal(frm_nome);
     // Whatever the buffer holds now, also when the dialog was closed without a new name.
-    setNome(zor::setting(Setting::nomecn));
+    setNome(nomeBuffer());
     lsalvar->setEnabled(true);
 }
 

@@ -215,6 +215,8 @@ private:
     void applyScreenTheme();
     void showLever(bool usable);
     void setNome(const QString& text);
+    // The name buffer `nomecn` as the name label shows it.
+    QString nomeBuffer() const;
     void startNotice(const QString& text);
     // Shows a secondary screen modally.
     void showModal(QDialog* dialog);

@@ -693,6 +693,20 @@ private slots:
         QVERIFY(env->dialogs->modalShown.isEmpty());
     }
 
+    // With the name file unreadable at start-up the buffer holds its placeholder: a dialog closed
+    // without a name leaves the prompt, and the save never stores the placeholder as a name.
+    void theNamePlaceholderIsNeverSavedAsAName()
+    {
+        settings().set(Setting::nomecn, SettingsStore::placeholder(Setting::nomecn));
+        open();
+        QTest::mousePress(cnScreen->nome, Qt::LeftButton, {}, QPoint(4, 4)); // closed without a name
+        QCOMPARE(cnScreen->nome->text(), QStringLiteral("Clique aqui para Editar o seu Nome"));
+        cnScreen->SalvarJogo1->trigger(); // asked again, closed again
+        QCOMPARE(file("Config/Jogos/cn/nome.txt"), QByteArray("Jogador"));
+        QCOMPARE(cnScreen->nome->text(), QStringLiteral("Jogador"));
+        QVERIFY(errors().isEmpty());
+    }
+
     void aHugeOrBrokenNameStaysOneShortLine()
     {
         open();
