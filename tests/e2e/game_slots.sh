@@ -157,8 +157,23 @@ if reach_chooser $s && open_machine "$s restart"; then
     n=$(client_diff "$before" "$WORK/$s/loaded.png" "$CN" $((SX + 2)) $((SY + 2)) 300 22)
     check "slot machine: the loaded name shows instead of the name prompt ($n pixels changed)" [ "$n" -gt 100 ]
 
-    printf 0 >"$(cn_file dinheiro)"
+    # The lever with the mouse: press and release on it start a spin just as Space does.
     sleep 2.2
+    point "$CN" $((SX + 700)) $((SY + 100))
+    machine_shot "$WORK/$s/before-mouse.png"
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 1.5
+    machine_shot "$WORK/$s/mouse-spin.png"
+    n=$(client_diff "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png" "$CN" $((SX + 30)) $((SY + 30)) 180 185)
+    check "slot machine: a click on the lever starts a spin ($n pixels changed)" [ "$n" -gt 2000 ]
+    read -r _ n < <(wait_change "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-result.png" \
+        $((SX + 600)) $((SY + 227)) 124 28 150 7000)
+    check "slot machine: that spin ends with its result ($n pixels changed)" [ "$n" -gt 150 ]
+
+    printf 0 >"$(cn_file dinheiro)"
+    sleep 0.5
     xs_key "$CN" ctrl+o
     sleep 0.5
     timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1

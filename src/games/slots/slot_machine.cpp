@@ -19,6 +19,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
+#include <algorithm>
 #include <limits>
 
 using zor::Setting;
@@ -235,6 +236,8 @@ QString Tfrm_cn::nomeBuffer() const
 void Tfrm_cn::startNotice(const QString& text)
 {
     l->setText(text);
+    // 200 pixels wide, or as wide as the text needs with this desktop's font.
+    l->resize(std::max(200, l->fontMetrics().horizontalAdvance(text) + 4), l->height());
     l->move(kNoticeStart, kNoticeY);
     l->show();
     Timer4->setEnabled(true);
@@ -359,8 +362,11 @@ void Tfrm_cn::alavancaMouseDown()
     syncReelTimers();
     possible->hide();
     if (press == cn::Press::ResetPulled) {
-        alavanca->hide();
+        // The pulled lever covers the lever exactly. The lever itself stays shown beneath it: it
+        // holds the mouse press, and a widget hidden under a held button would never see the
+        // release.
         alavanca2->show();
+        alavanca2->raise();
     }
 }
 
