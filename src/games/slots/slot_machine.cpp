@@ -20,7 +20,6 @@
 #include <QMouseEvent>
 #include <QShowEvent>
 #include <algorithm>
-#include <limits>
 
 using zor::Setting;
 namespace cn = zor::cn;
@@ -29,7 +28,6 @@ const QString Tfrm_cn::kNomePadrao = QStringLiteral("Clique aqui para Editar o s
 
 namespace {
 
-constexpr int kNotSet = std::numeric_limits<int>::min() + 1;
 constexpr int kNoticeStart = 840;
 constexpr int kNoticeEnd = 488;
 constexpr int kNoticeY = 290;
@@ -86,7 +84,6 @@ QString oneLine(const QString& text)
 Tfrm_cn::Tfrm_cn()
 {
     layout();
-    shown_.fill(kNotSet);
     // Creation: a fresh game with the "Tema do Cassino ZOR" symbols and nothing to save yet.
     cn::SlotGame& g = game();
     g = cn::SlotGame{};
@@ -274,7 +271,7 @@ void Tfrm_cn::applyStoredSymbolSet()
     applySymbolSet(index);
 }
 
-void Tfrm_cn::writeCount(zor::Label* number, int value, int& shown)
+void Tfrm_cn::writeCount(zor::Label* number, int value, std::optional<int>& shown)
 {
     if (value == shown)
         return;
@@ -282,7 +279,7 @@ void Tfrm_cn::writeCount(zor::Label* number, int value, int& shown)
     number->setText(QString::number(value));
 }
 
-void Tfrm_cn::writeNumber(zor::Label* number, zor::Label* fixed, int value, int& shown)
+void Tfrm_cn::writeNumber(zor::Label* number, zor::Label* fixed, int value, std::optional<int>& shown)
 {
     if (value == shown)
         return;

@@ -26,6 +26,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <array>
+#include <optional>
 
 class Tfrm_cn final : public QDialog {
     Q_OBJECT
@@ -222,8 +223,8 @@ private:
     void showModal(QDialog* dialog);
     // The statistics: writes the number of a row only when it changed, and widens the fixed
     // "US$ ... ,00" label beneath it when a long number would not fit between its ends.
-    void writeNumber(zor::Label* number, zor::Label* fixed, int value, int& shown);
-    void writeCount(zor::Label* number, int value, int& shown);
+    void writeNumber(zor::Label* number, zor::Label* fixed, int value, std::optional<int>& shown);
+    void writeCount(zor::Label* number, int value, std::optional<int>& shown);
 
     std::array<zor::Picture*, 3> reels_{};
     std::array<zor::Picture*, 4> previews_{};
@@ -231,8 +232,8 @@ private:
     // Decoded pictures of the current symbol files, by file name.
     QHash<QString, QPixmap> symbolCache_;
     QString nomeCaption_;
-    // The refresh timer's last written values; INT_MIN + 1 marks "not written yet".
-    std::array<int, 7> shown_{};
+    // The refresh timer's last written values, none before its first tick.
+    std::array<std::optional<int>, 7> shown_{};
     int shapeWidth_ = -1;
     zor::HoverLatch latch_;
     bool settingPage_ = false;

@@ -619,8 +619,9 @@ private slots:
             QVERIFY(env->remove(rel));
         else
             env->writeFile(rel, content);
+        const QStringList all = kSaveFiles + QStringList{"Config/Jogos/cn/nome.txt"};
         QMap<QString, QByteArray> before;
-        for (const QString& f : kSaveFiles)
+        for (const QString& f : all)
             before[f] = file(f);
         pull();
         spin(20);
@@ -637,7 +638,7 @@ private slots:
         else
             QVERIFY(error.endsWith("' is not a valid integer value"));
         QVERIFY(cnScreen->l->isHidden());
-        for (const QString& f : kSaveFiles)
+        for (const QString& f : all)
             QCOMPARE(file(f), before[f]);
 
         // What was done before the broken file stays done: every file is read before any value
