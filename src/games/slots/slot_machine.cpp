@@ -315,6 +315,11 @@ void Tfrm_cn::FormShow()
     settingPage_ = false;
     verifica->setEnabled(true);
     applyScreenTheme();
+    // The previews start with the set in force, whatever the stored name turns out to be.
+    if (!c1->hasPicture()) {
+        for (int i = 0; i < 4; ++i)
+            previews_[i]->loadFromFile(game().symbols[i]);
+    }
     applyStoredSymbolSet();
     idleReels();
 }

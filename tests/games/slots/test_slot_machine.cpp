@@ -674,10 +674,13 @@ private slots:
     void aStoredSetNameThatIsNoneOfTheFiveChangesNothing()
     {
         QFETCH(QByteArray, content);
+        env->writeFile("Config/Jogos/cn/design.txt", content);
         open();
+        QCOMPARE(cnScreen->ComboBox2->currentIndex(), cn::kDefaultSymbolSet);
+        QVERIFY(shows(cnScreen->c2, "c3.bmp"));
+        QVERIFY(shows(cnScreen->fig1, "c3.bmp"));
         cnScreen->ComboBox2->setCurrentIndex(4);
         emit cnScreen->ComboBox2->activated(4);
-        env->writeFile("Config/Jogos/cn/design.txt", content);
         cnScreen->hide();
         open();
         QCOMPARE(cnScreen->ComboBox1->currentIndex(), 4);
