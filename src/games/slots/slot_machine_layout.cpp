@@ -229,6 +229,10 @@ void Tfrm_cn::layout()
                    QColor(0x5A, 0x10, 0x10));
     auto option = [&](const QString& name, const QString& captionText, int n) {
         auto* o = text(m, name, captionText, {584, 328 + 18 * n}, zor::verdana(8, true), kInk);
+        // A disabled option ("Salvar Jogo" with nothing to save) is greyed out.
+        o->setStyleSheet(QStringLiteral("QLabel { color: %1; background: transparent; }"
+                                        " QLabel:disabled { color: #8C94A6; }")
+                             .arg(kInk.name()));
         o->setCursor(Qt::PointingHandCursor);
         options_ << o;
         return o;
