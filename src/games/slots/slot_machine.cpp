@@ -87,7 +87,6 @@ Tfrm_cn::Tfrm_cn()
     // Creation: a fresh game with the "Tema do Cassino ZOR" symbols and nothing to save yet.
     cn::SlotGame& g = game();
     g = cn::SlotGame{};
-    g.unsaved = false;
     syncReelTimers();
 }
 
