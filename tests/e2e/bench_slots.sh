@@ -7,6 +7,7 @@
 # The result is seen as the amount label appearing in its display under the lever: a small
 # screenshot of that spot is taken every few tens of milliseconds from 4.6 s after the release.
 
+# shellcheck disable=SC2016  # the backquotes are letters of the title
 SLOTS_TITLE='Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸'
 # The amount display in the machine's client coordinates (sheet origin 2,46 plus 600,227).
 SLOTS_DIM_GEOMETRY="124x28+602+273"
@@ -45,7 +46,7 @@ slots_spinning() {
 }
 
 slots_bench() {
-    local menu chooser ox oy rest now released t cpu_idle cpu_spin verdict results=() i
+    local menu chooser ox oy rest now released t cpu_idle cpu_spin verdict results=()
     launch "$PROG"
     mapped_ms 'Cassino ZOR - Menu Principal' 8000 >/dev/null || { echo "bench: the main menu did not appear" >&2; return 1; }
     menu=$(xs_wait_window "$PID" 'Cassino ZOR - Menu Principal' 3000) || return 1
@@ -77,7 +78,7 @@ slots_bench() {
         "slot machine spinning, a pull every 6 s" "$cpu_spin" "$IDLE_SECONDS" "$verdict"
     sleep 3.5
 
-    for i in 1 2 3; do
+    for _ in 1 2 3; do
         rest=$(slots_spot "$SLOTS_WIN")
         slots_pull "$SLOTS_WIN"
         released=${EPOCHREALTIME//[!0-9]/}

@@ -4,6 +4,7 @@
 # the nine files it writes, then a restart, Ctrl+O with its sliding notice, and a saved money of 0
 # that makes the next pull warn. Screenshots of the machine at rest, mid-spin, after the result,
 # and of the "Design" and "Ajuda" tabs go into the screenshot folder.
+# shellcheck source=tests/e2e/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 
 NAME_TITLE="Digite seu Nome"
@@ -78,7 +79,7 @@ if reach_chooser $s && open_machine $s; then
     check "slot machine: mid-spin the left reel shows another symbol ($n pixels changed)" [ "$n" -gt 2000 ]
 
     # The amount label appears with the result, in its display under the lever.
-    read -r waited n < <(wait_change "$rest" "$WORK/$s/result.png" $((SX + 600)) $((SY + 227)) 124 28 150 7000)
+    read -r _ n < <(wait_change "$rest" "$WORK/$s/result.png" $((SX + 600)) $((SY + 227)) 124 28 150 7000)
     took=$(($(xs_now_ms) - released))
     cp "$WORK/$s/result.png" "$SHOTS/slots-result.png"
     check "slot machine: the result shows about 5.4 s after the release (${took} ms)" between "$took" 4500 7500
@@ -102,7 +103,6 @@ if reach_chooser $s && open_machine $s; then
         show_windows
     fi
     sleep 0.5
-    pulls=$(cat "$(cn_file apostas)")
     two=$(cat "$(cn_file duasiguais)") three=$(cat "$(cn_file tresiguais)") none=$(cat "$(cn_file nenhuma)")
     money=$(cat "$(cn_file dinheiro)") won=$(cat "$(cn_file ganhou)") lost=$(cat "$(cn_file perdeu)")
     note "saved: $(contents "$G"/Config/Jogos/cn/*.txt)"
