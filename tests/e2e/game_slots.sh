@@ -52,6 +52,21 @@ wait_change() {
 
 cn_file() { echo "$G/Config/Jogos/cn/$1.txt"; }
 
+# reel_moved <rest.png> <shot.png>: the most pixels of the left reel that differ from the picture
+# at rest over four screenshots a little more than a reel tick apart (a spinning reel shows the
+# resting symbol one tick in four).
+reel_moved() {
+    local best=0 n
+    for _ in 1 2 3 4; do
+        import -window root "$2" 2>/dev/null
+        n=$(client_diff "$1" "$2" "$CN" $((SX + 30)) $((SY + 30)) 180 185)
+        [ "$n" -gt "$best" ] && best=$n
+        [ "$best" -gt 2000 ] && break
+        sleep 0.12
+    done
+    echo "$best"
+}
+
 # ---------------------------------------------------------------------------------------------
 # 1. A pull, its result and a save with a typed name.
 
@@ -73,9 +88,8 @@ if reach_chooser $s && open_machine $s; then
     xdotool keyup space
     released=$(xs_now_ms)
     sleep 2.2
-    machine_shot "$WORK/$s/spin.png"
+    n=$(reel_moved "$rest" "$WORK/$s/spin.png")
     cp "$WORK/$s/spin.png" "$SHOTS/slots-spin.png"
-    n=$(client_diff "$rest" "$WORK/$s/spin.png" "$CN" $((SX + 30)) $((SY + 30)) 180 185)
     check "slot machine: mid-spin the left reel shows another symbol ($n pixels changed)" [ "$n" -gt 2000 ]
 
     # The amount label appears with the result, in its display under the lever.
@@ -165,8 +179,7 @@ if reach_chooser $s && open_machine "$s restart"; then
     sleep 0.2
     xdotool mouseup 1
     sleep 1.5
-    machine_shot "$WORK/$s/mouse-spin.png"
-    n=$(client_diff "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png" "$CN" $((SX + 30)) $((SY + 30)) 180 185)
+    n=$(reel_moved "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png")
     check "slot machine: a click on the lever starts a spin ($n pixels changed)" [ "$n" -gt 2000 ]
     read -r _ n < <(wait_change "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-result.png" \
         $((SX + 600)) $((SY + 227)) 124 28 150 7000)
