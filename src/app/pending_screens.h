@@ -40,7 +40,7 @@ private:
 // ---- end of heads or tails ----
 
 // ---- slot machine ----
-ZOR_PENDING(Tfrm_cn, "frm_cn", "Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸", 852, 537, GameScreen, true)
+#include "games/slots/slot_machine.h"
 // ---- end of slot machine ----
 
 // ---- Blackjack ----

@@ -1,0 +1,240 @@
+#pragma once
+// The slot machine screen "Caça-Níquel": three reels, the lever, the live statistics, the options
+// panel and the menu on the machine tab; the symbol sets and the design screen on the "Design"
+// tab; the game's help on the "Ajuda" tab.
+//
+// The game itself lives in the process-wide record zor::cn::slotGame() and its rule functions
+// (slot_game.h); this screen turns events into rule calls, keeps its three reel timers in step
+// with the record's `running` flags, and draws what the rules say. The labels of money, totals
+// and counts are written only by the refresh timer `verifica`, and only when their text changes.
+//
+// Controls and handlers keep the names of the layout (slot_machine_layout.cpp), where each
+// control's events are wired to the handlers below.
+#include "controls/picture.h"
+#include "controls/shape.h"
+#include "controls/timer.h"
+#include "controls/widgets.h"
+#include "games/slots/slot_game.h"
+#include "settings/theme.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDialog>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QStatusBar>
+#include <QTabWidget>
+#include <array>
+#include <optional>
+
+class Tfrm_cn final : public QDialog {
+    Q_OBJECT
+public:
+    Tfrm_cn();
+
+    // The caption the name label shows until a name is set.
+    static const QString kNomePadrao;
+
+    // ---- Menu bar ----
+    QMenuBar* MainMenu1 = nullptr;
+    QMenu* OpcoesdoJogo1 = nullptr;
+    QAction* IniciarnovoJogo1 = nullptr;         // F2
+    QAction* SalvarJogo1 = nullptr;              // Ctrl+S
+    QAction* CarregarJogo1 = nullptr;            // Ctrl+O
+    QAction* Sairparaomenuprincipal1 = nullptr;
+    QAction* SairparaateladeJogos1 = nullptr;
+    QAction* SairdoJogo1 = nullptr;              // Ctrl+Alt+W
+    QMenu* Recursos1 = nullptr;
+    QAction* Design1 = nullptr;
+    QAction* Configuracoes1 = nullptr;
+    QMenu* Ajuda1 = nullptr;
+    QAction* CacaNiquel1 = nullptr;
+    QAction* SobreoCassinoZOR1 = nullptr;
+    QAction* SobreosDesenvolvedores1 = nullptr;
+
+    // ---- Page control ----
+    QTabWidget* pagecontrol1 = nullptr;
+    QWidget* TabSheet1 = nullptr; // "Caça - Níquel"
+    QWidget* TabSheet2 = nullptr; // "Design"
+    QWidget* TabSheet3 = nullptr; // "Ajuda"
+
+    // ---- Machine tab ----
+    zor::Picture* Image1 = nullptr; // the cabinet and its reel windows
+    zor::Picture* fig1 = nullptr;
+    zor::Picture* fig2 = nullptr;
+    zor::Picture* fig3 = nullptr;
+    zor::Picture* alavanca = nullptr;
+    zor::Picture* alavanca2 = nullptr; // the pulled lever
+    zor::Picture* possible = nullptr;  // the match banner
+    zor::Label* dim = nullptr;         // the last result's amount
+    zor::Shape* shape = nullptr;       // the grey box behind the name
+    zor::Label* nome = nullptr;
+    zor::Label* Label1 = nullptr;      // "Altere a categoria:"
+    zor::Shape* Shape13 = nullptr;
+    QComboBox* ComboBox2 = nullptr;
+    zor::Picture* graconf = nullptr;   // themed background of the lower area
+    zor::Shape* Shape1 = nullptr;      // the statistics' panel
+    zor::Label* Label2 = nullptr;      // row captions
+    zor::Label* Label3 = nullptr;
+    zor::Label* Label4 = nullptr;
+    zor::Label* Label5 = nullptr;
+    zor::Label* Label6 = nullptr;
+    zor::Label* Label7 = nullptr;
+    zor::Label* Label8 = nullptr;
+    zor::Label* Label9 = nullptr;      // "US$          ,00" under the money
+    zor::Label* Label10 = nullptr;     // ... under the amount won
+    zor::Label* Label12 = nullptr;     // ... under the amount lost
+    zor::Label* ldinheiro = nullptr;
+    zor::Label* lganha = nullptr;
+    zor::Label* lperdeu = nullptr;
+    zor::Label* lapostas = nullptr;
+    zor::Label* l2 = nullptr;
+    zor::Label* l3 = nullptr;
+    zor::Label* ln = nullptr;
+    zor::Picture* Image2 = nullptr;    // the options panel's background
+    zor::Label* Label11 = nullptr;     // "Opções"
+    zor::Label* l1 = nullptr;          // "Configurações"
+    zor::Label* l22 = nullptr;         // "Novo Jogo"
+    zor::Label* lsalvar = nullptr;     // "Salvar Jogo"
+    zor::Label* lcarregar = nullptr;   // "Carregar Jogo"
+    zor::Label* l33 = nullptr;         // "Menu Principal"
+    zor::Label* l4 = nullptr;          // "Tela de Jogos"
+    zor::Label* l5 = nullptr;          // "Sair do Jogo"
+    zor::Label* l = nullptr;           // the sliding save and load notice
+    zor::Button* buttonx = nullptr;    // never visible: the reel reset
+    zor::Button* buttony = nullptr;    // never visible: the result evaluation
+
+    // ---- Design tab ----
+    zor::Picture* graconf2 = nullptr;
+    zor::Label* Label13 = nullptr;     // "Escolha uma categoria do Caça Níquel:"
+    QComboBox* ComboBox1 = nullptr;
+    zor::Shape* Shape2 = nullptr;      // frames of the previews
+    zor::Shape* Shape3 = nullptr;
+    zor::Shape* Shape4 = nullptr;
+    zor::Shape* Shape5 = nullptr;
+    zor::Picture* c1 = nullptr;
+    zor::Picture* c2 = nullptr;
+    zor::Picture* c3 = nullptr;
+    zor::Picture* c4 = nullptr;
+    zor::Button* Button1 = nullptr;    // "Tela de design do Cassino ZOR: "
+    zor::Label* Label14 = nullptr;
+    zor::Picture* Image3 = nullptr;    // decoration
+
+    // ---- Help tab ----
+    zor::Picture* graconf3 = nullptr;
+    zor::Picture* Image4 = nullptr;    // decoration
+    zor::Label* Label15 = nullptr;
+    zor::Button* Button2 = nullptr;    // "Clique aqui para obter ajuda"
+
+    QStatusBar* StatusBar1 = nullptr;
+
+    // ---- Timers ----
+    zor::Timer* timer1 = nullptr;   // 90 ms: reel 1
+    zor::Timer* Timer2 = nullptr;   // 90 ms: reel 2
+    zor::Timer* Timer3 = nullptr;   // 90 ms: reel 3, the stops of reels 1 and 3, the result
+    zor::Timer* verifica = nullptr; // 2 ms: the game state into the labels
+    zor::Timer* t1 = nullptr;       // 2656 ms: hides the amount label
+    zor::Timer* Timer4 = nullptr;   // 1 ms: slides the notice
+
+    // The name the label stands for (its caption may be shortened to fit the screen).
+    const QString& nomeCaption() const { return nomeCaption_; }
+
+    // ---- Handlers ----
+    void FormShow();
+    void FormClose();
+    void FormKeyDown(int key);
+    void FormKeyUp(int key);
+    void alavancaMouseDown();
+    void alavancaMouseUp();
+    void timer1Timer();
+    void Timer2Timer();
+    void Timer3Timer();
+    void buttonxClick();
+    void buttonyClick();
+    void verificaTimer();
+    void t1Timer();
+    void Timer4Timer();
+
+    void lsalvarClick();
+    void SalvarJogo1Click();
+    void lcarregarClick();
+    void CarregarJogo1Click();
+    void nomeMouseDown();
+    void IniciarnovoJogo1Click();
+    void pagecontrol1Change();
+
+    void Sairparaomenuprincipal1Click(); // also l33
+    void SairparaateladeJogos1Click();   // also l4
+    void SairdoJogo1Click();             // also l5
+    void Design1Click();
+    void Configuracoes1Click();          // also l1
+    void CacaNiquel1Click();             // also the help tab's button
+    void SobreoCassinoZOR1Click();
+    void SobreosDesenvolvedores1Click();
+
+    void ComboBox1Click();
+    void ComboBox2Click();
+    void ComboBox1Select(); // the set application; also ComboBox2Change
+    void Button1Click();
+
+    // Pointer moves.
+    void optionMouseMove(zor::Label* option); // each option label
+    void Image2MouseMove();                   // the options panel's background
+    void machineMouseMove();                  // reels, lever, statistics, lower background
+    void nomeMouseMove();
+    void sheetMouseMove();                    // machine sheet, fig1, shape, the design tab's background
+    void Button1MouseMove();
+
+    // Applies the stored symbol set ("Config/jogos/cn/design.txt") as every show and load do.
+    void applyStoredSymbolSet();
+
+protected:
+    void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
+    void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    // Builds the controls and their event wiring (slot_machine_layout.cpp).
+    void layout();
+
+    zor::cn::SlotGame& game() const { return zor::cn::slotGame(); }
+    // Enables or disables the reel timers as the record's running flags say.
+    void syncReelTimers();
+    // Runs one reel's tick rule and draws what changed.
+    void reelTick(int reel);
+    // The picture of symbol slot `slot` (0..3) of the current set. `strict` loads throw the
+    // loader's failure; the reel ticks use the quiet kind, so a missing file leaves a blank reel
+    // instead of an error box every 90 ms.
+    QPixmap symbolPicture(int slot, bool strict);
+    void showOnReel(int reel, int slot, bool strict);
+    // All three reels on symbol slot 2 and the banner hidden, when no reel runs.
+    void idleReels();
+    // The set of index `index` into the previews and the symbol slots.
+    void applySymbolSet(int index);
+    void applyScreenTheme();
+    void showLever(bool usable);
+    void setNome(const QString& text);
+    // The name buffer `nomecn` as the name label shows it.
+    QString nomeBuffer() const;
+    void startNotice(const QString& text);
+    // Shows a secondary screen modally.
+    void showModal(QDialog* dialog);
+    // The statistics: writes the number of a row only when it changed, and widens the fixed
+    // "US$ ... ,00" label beneath it when a long number would not fit between its ends.
+    void writeNumber(zor::Label* number, zor::Label* fixed, int value, std::optional<int>& shown);
+    void writeCount(zor::Label* number, int value, std::optional<int>& shown);
+
+    std::array<zor::Picture*, 3> reels_{};
+    std::array<zor::Picture*, 4> previews_{};
+    QList<zor::Label*> options_;
+    // Decoded pictures of the current symbol files, by file name.
+    QHash<QString, QPixmap> symbolCache_;
+    QString nomeCaption_;
+    // The refresh timer's last written values, none before its first tick.
+    std::array<std::optional<int>, 7> shown_{};
+    int shapeWidth_ = -1;
+    zor::HoverLatch latch_;
+    bool settingPage_ = false;
+};

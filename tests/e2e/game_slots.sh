@@ -1,0 +1,224 @@
+#!/usr/bin/env bash
+# The slot machine end to end, driven as a player would under Xvfb: from the chooser's banner to
+# the machine, Space pressed and released, the spin and its result, Ctrl+S with a typed name and
+# the nine files it writes, then a restart, Ctrl+O with its sliding notice, and a saved money of 0
+# that makes the next pull warn. Screenshots of the machine at rest, mid-spin, after the result,
+# and of the "Design" and "Ajuda" tabs go into the screenshot folder.
+# shellcheck source=tests/e2e/common.sh
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
+
+NAME_TITLE="Digite seu Nome"
+PLAYER="Jogadora Teste"
+# Client coordinates of the machine tab's sheet (below the menu bar and the tabs).
+SX=2
+SY=46
+
+# open_machine <scenario>: from the chooser $CHOOSER, points at the slot machine's banner, clicks
+# its highlighted twin and waits for the machine; sets CN.
+open_machine() {
+    point "$CHOOSER" 273 4
+    point "$CHOOSER" 273 167
+    sleep 0.3
+    xdotool click 1
+    if ! CN=$(xs_wait_window "$APP_PID" "$SLOT_TITLE" 3000); then
+        not_ok "$1: the slot machine's banner opens the machine"
+        show_windows
+        return 1
+    fi
+    ok "$1: the slot machine's banner opens the machine"
+    sleep 0.5
+}
+
+# machine_shot <file>: a screenshot of the whole screen into the work folder.
+machine_shot() { import -window root "$1" 2>/dev/null; }
+
+# wait_change <before.png> <after.png> <x> <y> <w> <h> <min> <ms>: takes after.png until at least
+# min pixels of the machine's client rectangle differ from before.png, or ms have passed; prints
+# the ms waited and the count.
+wait_change() {
+    local start n deadline
+    start=$(xs_now_ms)
+    deadline=$((start + $8))
+    while :; do
+        import -window root "$2" 2>/dev/null
+        n=$(client_diff "$1" "$2" "$CN" "$3" "$4" "$5" "$6")
+        if [ "$n" -gt "$7" ] || [ "$(xs_now_ms)" -ge "$deadline" ]; then
+            echo "$(($(xs_now_ms) - start)) $n"
+            return
+        fi
+        sleep 0.1
+    done
+}
+
+cn_file() { echo "$G/Config/Jogos/cn/$1.txt"; }
+
+# reel_moved <rest.png> <shot.png>: the most pixels of the left reel that differ from the picture
+# at rest over four screenshots a little more than a reel tick apart (a spinning reel shows the
+# resting symbol one tick in four).
+reel_moved() {
+    local best=0 n
+    for _ in 1 2 3 4; do
+        import -window root "$2" 2>/dev/null
+        n=$(client_diff "$1" "$2" "$CN" $((SX + 30)) $((SY + 30)) 180 185)
+        [ "$n" -gt "$best" ] && best=$n
+        [ "$best" -gt 2000 ] && break
+        sleep 0.12
+    done
+    echo "$best"
+}
+
+# ---------------------------------------------------------------------------------------------
+# 1. A pull, its result and a save with a typed name.
+
+s=slots
+mkdir -p "$WORK/$s"
+new_game $s
+if reach_chooser $s && open_machine $s; then
+    check_title "slot machine" "$CN" "$SLOT_TITLE"
+    check "slot machine: its client area is 852x537" size_is "$CN" 852 537
+    rest=$WORK/$s/rest.png
+    machine_shot "$rest"
+    cp "$rest" "$SHOTS/slots-rest.png"
+
+    # Space down pulls the lever, Space up starts the spin.
+    timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1
+    xdotool keydown space
+    read -r _ n < <(wait_change "$rest" "$WORK/$s/pulled.png" $((SX + 680)) $((SY + 37)) 42 156 400 2000)
+    check "slot machine: Space down shows the pulled lever ($n pixels changed)" [ "$n" -gt 400 ]
+    xdotool keyup space
+    released=$(xs_now_ms)
+    sleep 2.2
+    n=$(reel_moved "$rest" "$WORK/$s/spin.png")
+    cp "$WORK/$s/spin.png" "$SHOTS/slots-spin.png"
+    check "slot machine: mid-spin the left reel shows another symbol ($n pixels changed)" [ "$n" -gt 2000 ]
+
+    # The amount label appears with the result, in its display under the lever.
+    read -r _ n < <(wait_change "$rest" "$WORK/$s/result.png" $((SX + 600)) $((SY + 227)) 124 28 150 7000)
+    took=$(($(xs_now_ms) - released))
+    cp "$WORK/$s/result.png" "$SHOTS/slots-result.png"
+    check "slot machine: the result shows about 5.4 s after the release (${took} ms)" between "$took" 4500 7500
+    sleep 0.3
+
+    # Ctrl+S asks for a name first, then writes the nine files.
+    xs_key "$CN" ctrl+s
+    if name=$(xs_wait_window "$APP_PID" "$NAME_TITLE" 3000); then
+        ok "slot machine: Ctrl+S asks for the player's name"
+        sleep 0.3
+        timeout 5 xdotool windowactivate --sync "$name" >/dev/null 2>&1
+        xdotool type --delay 30 "$PLAYER"
+        xdotool key Return
+        check "name dialog: Enter closes it" xs_wait_gone "$APP_PID" "$NAME_TITLE" 2000
+        sleep 0.3
+        machine_shot "$WORK/$s/saved.png"
+        n=$(client_diff "$WORK/$s/result.png" "$WORK/$s/saved.png" "$CN" $((SX + 488)) $((SY + 288)) 360 20)
+        check "slot machine: the save notice slides in ($n pixels changed)" [ "$n" -gt 150 ]
+    else
+        not_ok "slot machine: Ctrl+S asks for the player's name"
+        show_windows
+    fi
+    sleep 0.5
+    two=$(cat "$(cn_file duasiguais)") three=$(cat "$(cn_file tresiguais)") none=$(cat "$(cn_file nenhuma)")
+    money=$(cat "$(cn_file dinheiro)") won=$(cat "$(cn_file ganhou)") lost=$(cat "$(cn_file perdeu)")
+    note "saved: $(contents "$G"/Config/Jogos/cn/*.txt)"
+    check "save: one pull is stored" file_holds "$(cn_file apostas)" 1
+    ones=0 zeros=0
+    for c in "$two" "$three" "$none"; do
+        [ "$c" = 1 ] && ones=$((ones + 1))
+        [ "$c" = 0 ] && zeros=$((zeros + 1))
+    done
+    check "save: exactly one of the three counts is 1 ($two, $three, $none)" [ "$ones$zeros" = 12 ]
+    check "save: money = 100 + won - lost ($money = 100 + $won - $lost)" [ "$((100 + won - lost))" = "$money" ]
+    check "save: the stake and the result are in the totals" [ "$lost" -ge 10 ]
+    check "save: the symbol set is stored as \"Tema do Cassino ZOR\"" file_holds "$(cn_file design)" "Tema do Cassino ZOR"
+    check "save: the typed name is stored" file_holds "$(cn_file nome)" "$PLAYER"
+    check "save: nothing but the value, no line break" [ "$(stat -c %s "$(cn_file dinheiro)")" = "${#money}" ]
+
+    # The two other tabs.
+    click_at "$CN" 128 34
+    sleep 0.6
+    shot slots-design
+    click_at "$CN" 188 34
+    sleep 0.6
+    shot slots-help
+    machine_shot "$WORK/$s/help.png"
+    n=$(client_diff "$rest" "$WORK/$s/help.png" "$CN" 0 $((SY + 40)) 852 300)
+    check "slot machine: the \"Ajuda\" tab shows its page ($n pixels changed)" [ "$n" -gt 20000 ]
+    click_at "$CN" 50 34
+    sleep 0.3
+
+    # Ctrl+Alt+W ends the program.
+    xs_key "$CN" ctrl+alt+w
+    if xs_wait_exit "$APP_PID" 5000; then
+        check "slot machine: Ctrl+Alt+W ends the program with status 0 (status $XS_RC)" [ "$XS_RC" = 0 ]
+        APP_PID=""
+    else
+        not_ok "slot machine: Ctrl+Alt+W ends the program within 5 s"
+    fi
+    stop_game
+fi
+
+# ---------------------------------------------------------------------------------------------
+# 2. After a restart: Ctrl+O brings the game back with its notice; a saved money of 0 refuses
+#    the next pull with the out-of-money warning.
+
+if reach_chooser $s && open_machine "$s restart"; then
+    before=$WORK/$s/before-load.png
+    machine_shot "$before"
+    xs_key "$CN" ctrl+o
+    read -r _ n < <(wait_change "$before" "$WORK/$s/loaded.png" $((SX + 488)) $((SY + 288)) 360 20 150 2000)
+    cp "$WORK/$s/loaded.png" "$SHOTS/slots-loaded.png"
+    check "slot machine: after a restart Ctrl+O slides the load notice in ($n pixels changed)" [ "$n" -gt 150 ]
+    n=$(client_diff "$before" "$WORK/$s/loaded.png" "$CN" $((SX + 2)) $((SY + 2)) 300 22)
+    check "slot machine: the loaded name shows instead of the name prompt ($n pixels changed)" [ "$n" -gt 100 ]
+
+    # The lever with the mouse: press and release on it start a spin just as Space does.
+    sleep 2.2
+    point "$CN" $((SX + 700)) $((SY + 100))
+    machine_shot "$WORK/$s/before-mouse.png"
+    xdotool mousedown 1
+    sleep 0.2
+    xdotool mouseup 1
+    sleep 1.5
+    n=$(reel_moved "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png")
+    check "slot machine: a click on the lever starts a spin ($n pixels changed)" [ "$n" -gt 2000 ]
+    read -r _ n < <(wait_change "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-result.png" \
+        $((SX + 600)) $((SY + 227)) 124 28 150 7000)
+    check "slot machine: that spin ends with its result ($n pixels changed)" [ "$n" -gt 150 ]
+
+    printf 0 >"$(cn_file dinheiro)"
+    sleep 0.5
+    xs_key "$CN" ctrl+o
+    sleep 0.5
+    timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1
+    xdotool keydown space
+    sleep 0.2
+    xdotool keyup space
+    if box=$(xs_wait_window "$APP_PID" "$APP_TITLE" 3000); then
+        ok "slot machine: with a saved money of 0 the next pull shows the out-of-money warning"
+        sleep 0.3
+        shot slots-out-of-money
+        xs_key "$box" Return
+        check "warning: Enter closes it" xs_wait_gone "$APP_PID" "$APP_TITLE" 2000
+    else
+        not_ok "slot machine: with a saved money of 0 the next pull shows the out-of-money warning"
+        show_windows
+    fi
+    check "slot machine: the refused pull is not counted" file_holds "$(cn_file apostas)" 1
+
+    # The close box goes back to the chooser, and the chooser's to the menu.
+    xs_close "$CN"
+    if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
+        ok "slot machine: closing it shows the game chooser"
+        sleep 0.3
+        xs_close "$CHOOSER"
+        appears "$APP_PID" "$MENU_TITLE" 3000
+        sleep 0.3
+        end_game "slot machine"
+    else
+        not_ok "slot machine: closing it shows the game chooser"
+        show_windows
+    fi
+    stop_game
+fi
+
+finish
