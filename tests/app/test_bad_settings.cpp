@@ -1,13 +1,18 @@
 // Settings files holding anything at all: a seeded run writes random contents (empty, line
 // breaks, binary bytes, huge text, numbers past 32 bits, "nan", placeholders, valid values)
-// into every Config file of 200 trees, then runs the start-up load and shows every screen. The
+// into every Config file of 200 trees, then runs the start-up load, shows every screen and runs
+// each game's load and save through its screen. The
 // program may only answer with the error boxes of the store, the conversions and the picture
 // loader, each short enough to read; it never crashes or hangs (the sanitizer build runs this
 // too).
 #include "app/loading.h"
 #include "app/screens.h"
 #include "fakes.h"
+#include "games/coin/coin_table.h"
+#include "games/slots/slot_machine.h"
+#include "platform/guard.h"
 #include "settings/store.h"
+#include "shell/name_dialog.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -97,6 +102,20 @@ private slots:
                 QApplication::processEvents();
                 screen->hide();
             }
+            // Each game's load and save through its screen, as the player's clicks run them.
+            env.dialogs->scripts["frm_nome"] = [](QDialog*) {
+                frm_nome->Edit1->setText(QStringLiteral("Ana"));
+                frm_nome->Button1->click();
+            };
+            CoC_jogo->show();
+            guarded([] { CoC_jogo->b8Click(); });
+            guarded([] { CoC_jogo->b7Click(); });
+            CoC_jogo->hide();
+            frm_cn->show();
+            guarded([] { frm_cn->lcarregarClick(); });
+            guarded([] { frm_cn->lsalvarClick(); });
+            frm_cn->hide();
+            QApplication::processEvents();
             destroyScreens();
 
             for (const zortest::Message& m : env.dialogs->messages) {
