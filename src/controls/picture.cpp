@@ -9,6 +9,10 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cerrno>
+#include <climits>
+#include <cstring>
+
 namespace zor {
 
 Picture::Picture(QWidget* parent, const QString& name, QRect rect)
@@ -78,15 +82,24 @@ QPixmap loadPictureFile(const QString& fileName)
 
 QPixmap loadPictureFile(const QString& fileName, qreal devicePixelRatio)
 {
-    const QString ext = QFileInfo(fileName).suffix().toLower();
+    // The text after the last dot of the file name (not of a folder), as QFileInfo::suffix
+    // gives it, found without building a file path out of what may be megabytes of text.
+    const qsizetype slash = fileName.lastIndexOf(u'/');
+    const qsizetype dot = fileName.lastIndexOf(u'.');
+    const QString suffix = dot > slash ? fileName.mid(dot + 1) : QString();
+    const QString ext = suffix.toLower();
     QByteArray format;
     if (ext == QLatin1String("jpg") || ext == QLatin1String("jpeg"))
         format = "jpeg";
     else if (ext == QLatin1String("bmp"))
         format = "bmp";
     else
-        throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(quoted(QFileInfo(fileName).suffix())));
+        throw AppError(QStringLiteral("Unknown picture file extension (.%1)").arg(quoted(suffix)));
 
+    // No file name longer than the system takes can be opened: refuse it before any path
+    // handling has to walk megabytes of text.
+    if (QFile::encodeName(fileName).size() >= PATH_MAX)
+        throw openError(fileName, QString::fromLocal8Bit(std::strerror(ENAMETOOLONG)));
     QFile file(fileName);
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
         throw openError(fileName, QFileInfo(fileName).isDir() ? QStringLiteral("Is a directory")

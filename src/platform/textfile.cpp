@@ -60,11 +60,13 @@ int removeSaveTemporaries(const QString& path)
 
 QString fromCp1252(const QByteArray& bytes)
 {
-    QString out;
-    out.reserve(bytes.size());
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        out.append(QChar(b >= 0x80 && b < 0xA0 ? kHighTable[b - 0x80] : char16_t(b)));
+    // Written in place: a settings file can be megabytes of junk, and it must cost little.
+    QString out(bytes.size(), Qt::Uninitialized);
+    QChar* d = out.data();
+    const auto* s = reinterpret_cast<const unsigned char*>(bytes.constData());
+    for (qsizetype i = 0, n = bytes.size(); i < n; ++i) {
+        const unsigned char b = s[i];
+        d[i] = QChar(b >= 0x80 && b < 0xA0 ? kHighTable[b - 0x80] : char16_t(b));
     }
     return out;
 }
@@ -93,20 +95,34 @@ QByteArray toCp1252(const QString& text)
 
 QString normaliseLineBreaks(const QString& text)
 {
-    QString out;
-    out.reserve(text.size() + 8);
     const qsizetype n = text.size();
+    const QChar* s = text.constData();
+    // Most values hold no line break at all, or only CR LF pairs already: nothing to change.
+    bool canonical = true;
+    for (qsizetype i = 0; i < n && canonical; ++i) {
+        if (s[i] == u'\n')
+            canonical = false;
+        else if (s[i] == u'\r')
+            canonical = i + 1 < n && s[++i] == u'\n';
+    }
+    if (canonical)
+        return text;
+    QString out(n * 2, Qt::Uninitialized);
+    QChar* d = out.data();
+    qsizetype o = 0;
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
+        const QChar c = s[i];
         if (c == u'\r' || c == u'\n') {
             const QChar pair = c == u'\r' ? u'\n' : u'\r';
-            if (i + 1 < n && text.at(i + 1) == pair)
+            if (i + 1 < n && s[i + 1] == pair)
                 ++i;
-            out.append(QLatin1String("\r\n"));
+            d[o++] = u'\r';
+            d[o++] = u'\n';
         } else {
-            out.append(c);
+            d[o++] = c;
         }
     }
+    out.truncate(o);
     return out;
 }
 
