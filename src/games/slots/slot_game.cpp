@@ -226,39 +226,10 @@ QString savedInt(int value)
     return intToStr(value);
 }
 
-namespace {
-
-// At most about 200 characters of a value, with line breaks and other control characters shown
-// as visible marks, so that an error box quoting a broken file stays one readable line.
-QString quotable(const QString& text)
-{
-    constexpr qsizetype kMax = 200;
-    QString out;
-    const qsizetype n = std::min(text.size(), kMax);
-    out.reserve(n + 1);
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text.at(i);
-        if (c == u'\r' || c == u'\n')
-            out.append(QChar(0x21B5)); // ↵
-        else if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            out.append(QChar(0xFFFD));
-        else
-            out.append(c);
-    }
-    if (text.size() > kMax)
-        out.append(QChar(0x2026)); // …
-    return out;
-}
-
-} // namespace
-
 int parseSavedInt(const QString& text)
 {
-    try {
-        return strToInt(text);
-    } catch (const AppError&) {
-        throw intConvertError(quotable(text));
-    }
+    // The conversion's error quotes the value short enough to read.
+    return strToInt(text);
 }
 
 } // namespace zor::cn

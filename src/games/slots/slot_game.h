@@ -135,8 +135,8 @@ void stopForSaveOrLoad(SlotGame& g);
 // A number as the saved files hold it.
 QString savedInt(int value);
 // Reads a saved number: an optional sign and decimal digits within 32 bits, nothing else.
-// Throws the conversion failure "'TEXT' is not a valid integer value"; a text too long or with
-// control characters is quoted shortened and made visible, so the error box stays readable.
+// Throws the conversion failure "'TEXT' is not a valid integer value", which quotes the text
+// short enough to read (see zor::quoted).
 int parseSavedInt(const QString& text);
 
 // Saturating arithmetic at the 32-bit limits.

@@ -398,7 +398,8 @@ private slots:
             QFAIL("accepted");
         } catch (const zor::AppError& e) {
             QVERIFY(e.text().endsWith("' is not a valid integer value"));
-            QVERIFY(!e.text().contains(u'\r') && !e.text().contains(u'\n') && !e.text().contains(QChar(1)));
+            // Line breaks are quoted as they stand (a few at most); control bytes show as '?'.
+            QVERIFY(e.text().count(u'\n') <= 4 && !e.text().contains(QChar(1)));
         }
     }
 
