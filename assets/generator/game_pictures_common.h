@@ -72,6 +72,9 @@ void dropShadow(QPainter& p, const QPainterPath& shape, QPointF offset, double b
 // Fill with a vertical gloss: a light band over the upper part of the shape.
 void gloss(QPainter& p, const QPainterPath& shape, int alpha = 110);
 
+// The slot machine's lever, 42 x 156: usable or locked, at rest (pull 0) or pulled (pull 1).
+QImage renderLever(bool enabled, double pull);
+
 // The pictures of each group; game_pictures.cpp calls them in turn.
 void writeBackgrounds(const QDir& dir);
 void writeCoins(const QDir& dir);

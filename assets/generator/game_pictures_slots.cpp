@@ -13,7 +13,9 @@ namespace assetgen::gamepics {
 
 namespace {
 
-void drawLever(const QDir& dir, const QString& name, bool enabled)
+} // namespace
+
+QImage renderLever(bool enabled, double pull)
 {
     const int W = 42, H = 156;
     QImage img = canvas(W, H, Qt::black);
@@ -47,8 +49,16 @@ void drawLever(const QDir& dir, const QString& name, bool enabled)
     p.setBrush(QColor(0x12, 0x12, 0x16));
     p.drawRoundedRect(QRectF(W / 2.0 - 4.5, 38, 9, 98), 4.5, 4.5);
 
-    // Shaft: a chrome rod from the hub up to the knob.
-    const QPointF hub(W / 2.0, 132), knob(W / 2.0, 22);
+    // Shaft: a chrome rod from the hub up to the knob. Pulled, the rod tips towards the player:
+    // it shows shorter and the knob sits low, with a motion trail above it.
+    const QPointF hub(W / 2.0, 132), knob(W / 2.0, 22 + pull * 88);
+    if (pull > 0) {
+        for (int i = 1; i <= 3; ++i) {
+            p.setPen(Qt::NoPen);
+            p.setBrush(QColor(0xE0, 0x14, 0x1E, 70 - i * 18));
+            p.drawEllipse(QPointF(knob.x(), knob.y() - i * 14), 15 - i * 2, 8 - i);
+        }
+    }
     QLinearGradient rod(W / 2.0 - 3.5, 0, W / 2.0 + 3.5, 0);
     rod.setColorAt(0, darker(QColor(0x90, 0x96, 0xA0), dim));
     rod.setColorAt(0.4, enabled ? QColor(0xFF, 0xFF, 0xFF) : QColor(0xC8, 0xC8, 0xC8));
@@ -68,15 +78,17 @@ void drawLever(const QDir& dir, const QString& name, bool enabled)
     p.setBrush(darker(QColor(0x70, 0x74, 0x7E), dim));
     p.drawEllipse(hub, 4.5, 4.5);
 
-    // Knob: a glossy red ball, grey when the lever cannot be pulled.
+    // Knob: a glossy red ball, grey when the lever cannot be pulled, a little larger as it comes
+    // closer.
     const QColor ball = enabled ? QColor(0xE0, 0x14, 0x1E) : QColor(0x80, 0x80, 0x86);
-    QRadialGradient kg(knob + QPointF(-5, -6), 20);
+    const double radius = 15 + pull * 2;
+    QRadialGradient kg(knob + QPointF(-5, -6), radius + 5);
     kg.setColorAt(0, lighter(ball, 0.6));
     kg.setColorAt(0.45, ball);
     kg.setColorAt(1, darker(ball, 0.55));
     p.setPen(QPen(darker(ball, 0.6), 1.2));
     p.setBrush(kg);
-    p.drawEllipse(knob, 15, 15);
+    p.drawEllipse(knob, radius, radius);
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, enabled ? 210 : 130));
     p.drawEllipse(knob + QPointF(-5, -6), 5, 3.5);
@@ -93,7 +105,14 @@ void drawLever(const QDir& dir, const QString& name, bool enabled)
         p.drawEllipse(QPointF(c.x(), c.y()), 1.5, 1.5);
     }
     p.end();
-    save(img, dir, name);
+    return img;
+}
+
+namespace {
+
+void drawLever(const QDir& dir, const QString& name, bool enabled)
+{
+    save(renderLever(enabled, 0), dir, name);
 }
 
 struct Banner {

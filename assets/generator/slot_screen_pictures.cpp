@@ -147,80 +147,6 @@ void lacquer(QPainter& p, const QRectF& r, std::uint32_t seed)
     p.restore();
 }
 
-// The lever with its knob `pull` of the way down its groove (0 up, 1 fully pulled); 42 x 156.
-QImage renderLever(double pull)
-{
-    const int W = 42, H = 156;
-    QImage img = canvas(W, H, Qt::black);
-    QPainter p(&img);
-    prepare(p);
-    QLinearGradient plate(0, 0, W, 0);
-    plate.setColorAt(0.0, darker(QColor(0x5A, 0x5E, 0x68), 0.2));
-    plate.setColorAt(0.3, QColor(0x8A, 0x90, 0x9C));
-    plate.setColorAt(0.7, QColor(0x5E, 0x62, 0x6C));
-    plate.setColorAt(1.0, darker(QColor(0x3A, 0x3D, 0x45), 0.1));
-    p.fillRect(QRectF(0, 0, W, H), plate);
-    p.setPen(QPen(QColor(255, 255, 255, 60), 1));
-    for (int y = 3; y < H; y += 3)
-        p.drawLine(QPointF(2, y), QPointF(W - 2, y));
-    p.setPen(QPen(QColor(0x20, 0x22, 0x28), 2));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(QRectF(1, 1, W - 2, H - 2));
-    for (QPointF s : {QPointF(7, 7), QPointF(W - 7, 7), QPointF(7, H - 7), QPointF(W - 7, H - 7)}) {
-        p.setPen(QPen(QColor(0x30, 0x30, 0x36), 0.8));
-        p.setBrush(QColor(0xC8, 0xCC, 0xD4));
-        p.drawEllipse(s, 2.4, 2.4);
-        p.drawLine(s + QPointF(-1.6, 0), s + QPointF(1.6, 0));
-    }
-    p.setPen(QPen(QColor(0x90, 0x94, 0x9C), 1));
-    p.setBrush(QColor(0x12, 0x12, 0x16));
-    p.drawRoundedRect(QRectF(W / 2.0 - 4.5, 38, 9, 98), 4.5, 4.5);
-
-    // Pulled, the rod tips towards the player: it shows shorter and the knob sits low, with a
-    // motion trail above it.
-    const QPointF hub(W / 2.0, 132);
-    const QPointF knob(W / 2.0, 22 + pull * 88);
-    if (pull > 0) {
-        for (int i = 1; i <= 3; ++i) {
-            const double y = knob.y() - i * 14;
-            p.setPen(Qt::NoPen);
-            p.setBrush(QColor(0xE0, 0x14, 0x1E, 70 - i * 18));
-            p.drawEllipse(QPointF(knob.x(), y), 15 - i * 2, 8 - i);
-        }
-    }
-    QLinearGradient rod(W / 2.0 - 3.5, 0, W / 2.0 + 3.5, 0);
-    rod.setColorAt(0, QColor(0x90, 0x96, 0xA0));
-    rod.setColorAt(0.4, QColor(0xFF, 0xFF, 0xFF));
-    rod.setColorAt(1, QColor(0x60, 0x66, 0x70));
-    p.setPen(QPen(QColor(0x30, 0x32, 0x38), 1));
-    p.setBrush(rod);
-    p.drawRoundedRect(QRectF(W / 2.0 - 3.5, knob.y(), 7, hub.y() - knob.y()), 3, 3);
-    QRadialGradient hubG(hub + QPointF(-4, -4), 16);
-    hubG.setColorAt(0, QColor(0xFF, 0xFF, 0xFF));
-    hubG.setColorAt(0.5, QColor(0xA8, 0xAE, 0xB8));
-    hubG.setColorAt(1, QColor(0x4A, 0x4E, 0x58));
-    p.setPen(QPen(QColor(0x22, 0x24, 0x2A), 1.2));
-    p.setBrush(hubG);
-    p.drawEllipse(hub, 13, 13);
-    p.setBrush(QColor(0x70, 0x74, 0x7E));
-    p.drawEllipse(hub, 4.5, 4.5);
-    // The knob, a little larger as it comes closer.
-    const QColor ball(0xE8, 0x18, 0x22);
-    const double r = 15 + pull * 2;
-    QRadialGradient kg(knob + QPointF(-5, -6), r + 5);
-    kg.setColorAt(0, lighter(ball, 0.6));
-    kg.setColorAt(0.45, ball);
-    kg.setColorAt(1, darker(ball, 0.55));
-    p.setPen(QPen(darker(ball, 0.6), 1.2));
-    p.setBrush(kg);
-    p.drawEllipse(knob, r, r);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 210));
-    p.drawEllipse(knob + QPointF(-5, -6), 5, 3.5);
-    p.end();
-    return img;
-}
-
 // The cabinet behind the machine tab's upper part, 852 x 292.
 QImage renderCabinet(const QDir& gameDir)
 {
@@ -574,7 +500,7 @@ QStringList writeSlotScreenPictures(const QDir& layoutDir, const QDir& gameDir)
 {
     return {
         write(renderCabinet(gameDir), layoutDir, QStringLiteral("gabinete.jpg")),
-        write(renderLever(1.0), layoutDir, QStringLiteral("alavanca2.jpg")),
+        write(renderLever(true, 1.0), layoutDir, QStringLiteral("alavanca2.jpg")),
         write(renderLowerBackground(gameDir), layoutDir, QStringLiteral("graconf.jpg")),
         write(renderOptionsPanel(gameDir), layoutDir, QStringLiteral("opcoes.jpg")),
         write(renderDesignDecoration(gameDir), layoutDir, QStringLiteral("design.png")),

@@ -27,16 +27,6 @@ const int kRounds = qEnvironmentVariableIsSet("ZOR_SOAK_ROUNDS") ? qEnvironmentV
 constexpr int kWarmUp = 500;
 constexpr long kSlackKiB = 10 * 1024;
 
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 } // namespace
 
@@ -58,11 +48,11 @@ class Soak : public QObject {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QCoreApplication::processEvents();
         if (round == kWarmUp)
-            baseline = residentKiB();
+            baseline = zortest::residentKiB();
     }
     void memoryHeld(const char* game)
     {
-        const long now = residentKiB();
+        const long now = zortest::residentKiB();
         QVERIFY2(baseline > 0 && now - baseline < kSlackKiB,
                  qPrintable(QStringLiteral("%1: %2 KiB after the warm-up, %3 KiB at the end").arg(game).arg(baseline).arg(now)));
     }

@@ -94,6 +94,17 @@ QStringList shownOf(QWidget* form, const QStringList& names)
     return out;
 }
 
+long residentKiB()
+{
+    QFile f(QStringLiteral("/proc/self/status"));
+    if (!f.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray& line : f.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    return -1;
+}
+
 QString sourceConfigDir() { return QStringLiteral(ZOR_SOURCE_CONFIG_DIR); }
 QString generatedGameDir() { return QStringLiteral(ZOR_GENERATED_GAME_DIR); }
 

@@ -123,6 +123,9 @@ T* control(QWidget* form, const QString& name)
 // The names, of those given, whose control is not hidden.
 QStringList shownOf(QWidget* form, const QStringList& names);
 
+// The process's resident memory in KiB (VmRSS), or -1 where it cannot be read.
+long residentKiB();
+
 // The initial Config tree and generated game files, as the build lays them out.
 QString sourceConfigDir();
 QString generatedGameDir();

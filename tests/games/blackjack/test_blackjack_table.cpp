@@ -46,16 +46,6 @@ bool shows(const Picture* p, const QString& file)
     return p->picture().toImage() == loadPictureFile(file).toImage();
 }
 
-long residentKiB()
-{
-    QFile f(QStringLiteral("/proc/self/status"));
-    if (!f.open(QIODevice::ReadOnly))
-        return -1;
-    for (const QByteArray& line : f.readAll().split('\n'))
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').value(0).toLong();
-    return -1;
-}
 
 } // namespace
 
@@ -474,9 +464,9 @@ private slots:
             }
         };
         visits(20); // caches and pools fill up first
-        const long before = residentKiB();
+        const long before = zortest::residentKiB();
         visits(200);
-        const long after = residentKiB();
+        const long after = zortest::residentKiB();
         QVERIFY(before > 0);
         QVERIFY2(after - before < 5 * 1024, qPrintable(QStringLiteral("%1 KiB -> %2 KiB").arg(before).arg(after)));
         // Only the last table is left.
