@@ -1,6 +1,7 @@
 // Layout of the design screen.
 #include "settings/design_screen.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -119,4 +120,5 @@ void Tdesign::layout()
     Image1 = new zor::Picture(this, QStringLiteral("Image1"), QRect(156, 477, 67, 55));
     Image1->setLayoutPicture(QStringLiteral("design/Image1.png"));
     zor::on(Image1, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
+    new zor::FocusRing(this);
 }

@@ -102,6 +102,9 @@ void Tfrm_Menu::showEvent(QShowEvent* e)
     // Restoring the minimised application runs nothing of the menu.
     if (e->spontaneous())
         return;
+    // Every showing starts with no bar button reached by the keyboard.
+    barFocus_ = -1;
+    focusRing->clear();
     zor::guarded([this] { FormShow(); });
 }
 
@@ -127,7 +130,103 @@ void Tfrm_Menu::keyPressEvent(QKeyEvent* e)
     // Not QDialog's handling: Escape would hide the home screen with no way back.
     e->accept();
     const int key = e->key();
-    zor::guarded([this, key] { FormKeyDown(key); });
+    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return;
+    switch (key) {
+    case Qt::Key_Space:
+        if (barFocus_ >= 0)
+            zor::guarded([this] { pressBar(); });
+        return;
+    case Qt::Key_Right:
+        focusNextPrevChild(true);
+        return;
+    case Qt::Key_Left:
+        focusNextPrevChild(false);
+        return;
+    default:
+        zor::guarded([this, key] { FormKeyDown(key); });
+    }
+}
+
+// Tab moves the bar's cursor: the menu has no focusable control of its own, its buttons being
+// pictures.
+bool Tfrm_Menu::focusNextPrevChild(bool next)
+{
+    const int at = barFocus_ < 0 ? (next ? 0 : kBarButtons - 1)
+                                 : (barFocus_ + (next ? 1 : kBarButtons - 1)) % kBarButtons;
+    zor::guarded([this, at] { focusBar(at); });
+    return true;
+}
+
+// Reaching a button highlights it exactly as moving the pointer onto it does (hover cue
+// included), after taking the highlight off the button left.
+void Tfrm_Menu::focusBar(int index)
+{
+    barFocus_ = index;
+    hideAll({menuover, escolherover, configover, ajudaover, minover, closeover});
+    const bool panelOpen = menuclick->isVisible();
+    if (!panelOpen)
+        menuup->show();
+    QRect frame;
+    switch (Bar(index)) {
+    case Bar::Menu:
+        if (!panelOpen)
+            menuupMouseMove();
+        frame = menuclick->geometry().united(menuover->geometry());
+        break;
+    case Bar::Start:
+        escolherupMouseMove();
+        frame = escolherover->geometry();
+        break;
+    case Bar::Config:
+        configupMouseMove();
+        frame = configover->geometry();
+        break;
+    case Bar::Help:
+        ajudaupMouseMove();
+        frame = ajudaover->geometry();
+        break;
+    case Bar::Minimise:
+        minupMouseMove();
+        frame = minover->geometry();
+        break;
+    case Bar::Close:
+        closeupMouseMove();
+        frame = closeover->geometry();
+        break;
+    }
+    focusRing->showAt(frame);
+}
+
+// Space does what a click on the highlighted button does, its release included.
+void Tfrm_Menu::pressBar()
+{
+    switch (Bar(barFocus_)) {
+    case Bar::Menu:
+        if (menuclick->isVisible()) {
+            menuclickMouseDown(Qt::LeftButton);
+        } else {
+            menuoverMouseDown(Qt::LeftButton);
+            menuoverMouseUp(Qt::LeftButton);
+        }
+        return;
+    case Bar::Start:
+        escolheroverClick();
+        break;
+    case Bar::Config:
+        configoverClick();
+        break;
+    case Bar::Help:
+        ajudaoverClick();
+        break;
+    case Bar::Minimise:
+        minoverClick();
+        break;
+    case Bar::Close:
+        closeoverClick();
+        break;
+    }
+    escolheroverMouseUp();
 }
 
 // ---- Cues -----------------------------------------------------------------------------------
