@@ -6,6 +6,7 @@
 #include "app/screens.h"
 #include "controls/picture.h"
 #include "fakes.h"
+#include "platform/desktop.h"
 #include "settings/config_screen.h"
 #include "settings/design_screen.h"
 #include "settings/store.h"
@@ -20,6 +21,8 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFontMetrics>
+#include <QMessageBox>
 #include <QLabel>
 #include <QRegularExpression>
 #include <QStyle>
@@ -203,6 +206,49 @@ private slots:
         }
         qInfo("theme %d: the faintest text stands at %.1f:1", theme, worst);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
+    }
+
+    // The lines of a text block start at one edge: the chooser's descriptions an even margin
+    // inside their frame, the configuration note at the edge of the boxes above it.
+    void textBlocksStartAtOneEdge()
+    {
+        const int frameLeft = frm_Jogos->Shape1->x();
+        const int columnLeft = frm_Jogos->Shape3->x();
+        QSet<int> lefts;
+        for (const char* letter : {"a", "b", "c"}) {
+            for (int i = 1; i <= 8; ++i) {
+                auto* l = frm_Jogos->findChild<QLabel*>(QStringLiteral("%1%2").arg(letter).arg(i));
+                if (!l)
+                    continue;
+                lefts << l->x();
+                const int textRight = l->x() + QFontMetrics(l->font()).horizontalAdvance(l->text().trimmed());
+                QVERIFY2(columnLeft - textRight >= 4, qPrintable(l->objectName()));
+            }
+        }
+        QCOMPARE(lefts.size(), 1);
+        QVERIFY(*lefts.begin() - frameLeft >= 6);
+
+        QCOMPARE(frm_conf->Label4->x(), frm_conf->CheckBox1->x());
+        QCOMPARE(frm_conf->Label5->x(), frm_conf->CheckBox1->x());
+        QCOMPARE(frm_conf->Label6->x(), frm_conf->CheckBox1->x());
+    }
+
+    // A message box, however short its text, is wide enough for its whole title and the title
+    // bar's buttons.
+    void messageBoxesKeepTheirTitleWhole()
+    {
+        setApplicationTitle(QString::fromUtf8(kTitle));
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int title = QFontMetrics(bold).horizontalAdvance(applicationTitle());
+        for (const QString& text : {QStringLiteral("Design Cancelado !"), QStringLiteral("x")}) {
+            const auto box = makeMessageBox(QMessageBox::NoIcon, text, nullptr);
+            box->show();
+            QApplication::processEvents();
+            QVERIFY2(box->width() >= title + 120, qPrintable(QStringLiteral("%1 < %2").arg(box->width()).arg(title + 120)));
+            box->grab().save(shotDir() + QStringLiteral("/message-box.png"));
+            box->hide();
+        }
     }
 };
 
