@@ -204,6 +204,13 @@ private slots:
                 frm_Jogos->graconfMouseMove();
             d->hide();
         }
+        // The loading screen and the main menu keep their own pictures under every theme; they
+        // are photographed beside the others all the same. (The loading screen is not shown: its
+        // show handler would read the settings and write the desktop launcher.)
+        Loading->grab().save(QStringLiteral("%1/theme%2-Loading.png").arg(shotDir()).arg(theme));
+        show(frm_Menu);
+        frm_Menu->grab().save(QStringLiteral("%1/theme%2-frm_Menu.png").arg(shotDir()).arg(theme));
+        frm_Menu->hide();
         qInfo("theme %d: the faintest text stands at %.1f:1", theme, worst);
         QVERIFY2(faint.isEmpty(), qPrintable(faint.join(QStringLiteral(", "))));
     }
