@@ -240,6 +240,27 @@ private slots:
         QCOMPARE(frm_conf->Label6->x(), frm_conf->CheckBox1->x());
     }
 
+    // The palette that decorates the design screen runs past the window's lower edge: what it
+    // draws lies within the rows the window shows.
+    void designPaletteIsWhole()
+    {
+        Picture* palette = zortest::control<Picture>(design, QStringLiteral("Image1"));
+        const QImage img = palette->picture().toImage().convertToFormat(QImage::Format_ARGB32);
+        QVERIFY(!img.isNull());
+        const int shownRows = design->height() - palette->y();
+        QVERIFY(shownRows > 0 && shownRows < palette->height());
+        const double scale = img.height() / double(palette->height());
+        int drawn = 0;
+        for (int y = 0; y < img.height(); ++y)
+            for (int x = 0; x < img.width(); ++x) {
+                if (qAlpha(img.pixel(x, y)) == 0)
+                    continue;
+                QVERIFY2(y < shownRows * scale, qPrintable(QStringLiteral("drawn at %1,%2").arg(x).arg(y)));
+                ++drawn;
+            }
+        QVERIFY(drawn > img.width() * img.height() / 4);
+    }
+
     // A message box, however short its text, is wide enough for its whole title and the title
     // bar's buttons.
     void messageBoxesKeepTheirTitleWhole()
