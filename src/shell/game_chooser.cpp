@@ -81,8 +81,6 @@ bool Tfrm_Jogos::eventFilter(QObject* watched, QEvent* e)
             const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
             if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
                 zor::guarded([this, banner] { bannerFocused(banner); });
-            else
-                focusRing->clear();
         } else if (e->type() == QEvent::FocusOut
                    && static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason
                    && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
