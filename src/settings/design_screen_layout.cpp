@@ -97,7 +97,15 @@ void Tdesign::layout()
         radio->setPalette(pal);
         radio->setAutoFillBackground(true);
         radio->installEventFilter(this);
-        zor::on(radio, &zor::RadioButton::released, this, [this] { RadioButton6MouseUp(); });
+        zor::on(radio, &zor::RadioButton::released, this, [this] {
+            mouseOnRadio_ = false;
+            RadioButton6MouseUp();
+        });
+        const int theme = s.theme;
+        zor::on(radio, &QAbstractButton::clicked, this, [this, theme] {
+            if (!mouseOnRadio_)
+                keyboardChoice(theme);
+        });
         radios_[s.theme - 1] = radio;
     }
     RadioButton1 = radios_[0], RadioButton2 = radios_[1], RadioButton3 = radios_[2], RadioButton4 = radios_[3];

@@ -263,6 +263,33 @@ private slots:
         QCOMPARE(settings().get(Setting::musica), QStringLiteral("s"));
     }
 
+    // ---- The design screen's swatches ------------------------------------------------------
+
+    void designArrowsChooseAThemeAndEnterSavesIt()
+    {
+        env->writeFile("Config/cor.txt", "1");
+        settings().set(Setting::memo, "1");
+        showAndActivate(design);
+        QCOMPARE(QApplication::focusWidget(), design->RadioButton1);
+        QVERIFY(ringAround(design, design->RadioButton1->geometry()));
+        const QImage before = design->graconf->picture().toImage();
+        // The arrows go by place: right of theme 1 is theme 2, below that theme 3.
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QVERIFY(design->RadioButton2->isChecked());
+        QCOMPARE(settings().get(Setting::memo), QStringLiteral("2"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), design->RadioButton3);
+        QVERIFY(design->RadioButton3->isChecked());
+        QCOMPARE(settings().get(Setting::memo), QStringLiteral("3"));
+        // As a click does: the click cue, and the preview on the screen's background.
+        QCOMPARE(env->sound->files(), QStringList({"click.wav", "click.wav"}));
+        QVERIFY(design->graconf->picture().toImage() != before);
+        QCOMPARE(env->readFile("Config/cor.txt"), QByteArray("1"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QVERIFY(!design->isVisible());
+        QCOMPARE(env->readFile("Config/cor.txt"), QByteArray("3"));
+    }
+
     // ---- The frame on every other shell screen --------------------------------------------
 
     void everyScreenFramesTheFocusedControl()
