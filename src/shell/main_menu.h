@@ -161,6 +161,12 @@ public:
     int barFocus() const { return barFocus_; }
     void focusBar(int index);
     void pressBar();
+    // With the panel open, Up and Down go through its seven entries, highlighting each as the
+    // pointer would, and Space chooses the one reached. -1: none reached.
+    static constexpr int kPanelEntries = 7;
+    int panelFocus() const { return panelFocus_; }
+    void focusPanel(int index);
+    void pressPanel();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
@@ -181,4 +187,5 @@ private:
     // The left button went down on menuover, which hid itself; its release is still due.
     bool menuoverHeld_ = false;
     int barFocus_ = -1;
+    int panelFocus_ = -1;
 };

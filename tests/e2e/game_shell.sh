@@ -115,15 +115,26 @@ scenario_keyboard() {
         check "help: Space presses \"Fechar\"" xs_wait_gone "$APP_PID" "$HELP_TITLE" 2000
     fi
 
-    # Shift+Tab back to the start button; Space opens the game chooser.
-    key "$menu" shift+Tab shift+Tab space
+    # Shift+Tab back to the menu button, Space opens the panel; Up three times from its bottom reaches
+    # "O Cassino ZOR", which Space opens.
+    key "$menu" shift+Tab shift+Tab shift+Tab space Up Up Up
+    shot shell-menu-panel-keyboard
+    key "$menu" space
+    win=$(xs_wait_window "$APP_PID" "$CASINO_TITLE" 3000)
+    if screen_opens "menu panel: Up three times and Space" "$win" "$CASINO_TITLE" 953 575; then
+        key "$win" Return
+        check "about: Enter presses its \"Fechar\"" xs_wait_gone "$APP_PID" "$CASINO_TITLE" 2000
+    fi
+
+    # Tab on to the start button; Space opens the game chooser.
+    key "$menu" Tab space
     if ! CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
-        not_ok "menu: Shift+Tab back to \"Escolher Jogo\" and Space open the game chooser"
+        not_ok "menu: Tab on to \"Escolher Jogo\" and Space open the game chooser"
         show_windows
         stop_game
         return
     fi
-    ok "menu: Shift+Tab back to \"Escolher Jogo\" and Space open the game chooser"
+    ok "menu: Tab on to \"Escolher Jogo\" and Space open the game chooser"
     sleep 0.4
     read -r cx cy < <(xs_origin "$CHOOSER")
     hints_fixed "chooser" "$CHOOSER" 0

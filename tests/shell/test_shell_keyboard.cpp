@@ -138,6 +138,44 @@ private slots:
         QCOMPARE(env->sound->files(), QStringList({"mouse.wav", "click.wav", "click.wav"}));
     }
 
+    void upAndDownGoThroughTheOpenPanel()
+    {
+        showAndActivate(frm_Menu);
+        QTest::keyClick(frm_Menu, Qt::Key_Up); // the panel is closed: nothing happens
+        QCOMPARE(frm_Menu->panelFocus(), -1);
+        QTest::keyClick(frm_Menu, Qt::Key_Tab);
+        QTest::keyClick(frm_Menu, Qt::Key_Space);
+        // Up enters the panel at its bottom entry, "Sair do Jogo", shown by its icon.
+        QTest::keyClick(frm_Menu, Qt::Key_Up);
+        QCOMPARE(frm_Menu->panelFocus(), 6);
+        QCOMPARE(shown(frm_Menu, {"icon1", "icon2", "icone1", "icone2"}), QStringList{"icone2"});
+        QVERIFY(ringAround(frm_Menu, zortest::control(frm_Menu, "sair1")->geometry()));
+        QTest::keyClick(frm_Menu, Qt::Key_Up);
+        QTest::keyClick(frm_Menu, Qt::Key_Up);
+        QTest::keyClick(frm_Menu, Qt::Key_Up);
+        QCOMPARE(frm_Menu->panelFocus(), 3);
+        QCOMPARE(shown(frm_Menu, {"icon1", "icon2", "icone1", "icone2"}), QStringList{"icon1"});
+        // Space chooses "Desenvolvedores": the developers screen, then the cue and the collapse.
+        env->sound->played.clear();
+        QTest::keyClick(frm_Menu, Qt::Key_Space);
+        QCOMPARE(env->dialogs->modalShown, QStringList{"desen"});
+        QCOMPARE(env->sound->files(), QStringList{"click.wav"});
+        QVERIFY(shown(frm_Menu, {"menuprincipal", "menuclick", "dese"}).isEmpty());
+        QCOMPARE(frm_Menu->panelFocus(), -1);
+        QCOMPARE(frm_Menu->barFocus(), 0);
+        // Down from the top of a newly opened panel: "Escolher Jogo" first.
+        QTest::keyClick(frm_Menu, Qt::Key_Space);
+        QTest::keyClick(frm_Menu, Qt::Key_Down);
+        QCOMPARE(shown(frm_Menu, {"escolher2over", "ajuda2over", "config2over"}), QStringList{"escolher2over"});
+        QTest::keyClick(frm_Menu, Qt::Key_Down);
+        QTest::keyClick(frm_Menu, Qt::Key_Down);
+        QCOMPARE(shown(frm_Menu, {"escolher2over", "ajuda2over", "config2over"}), QStringList{"config2over"});
+        // Tab leaves the panel for the bar.
+        QTest::keyClick(frm_Menu, Qt::Key_Tab);
+        QCOMPARE(frm_Menu->panelFocus(), -1);
+        QCOMPARE(frm_Menu->barFocus(), 1);
+    }
+
     void spaceOnCloseEndsTheProgramAndEnterStillStarts()
     {
         showAndActivate(frm_Menu);
