@@ -15,7 +15,7 @@ namespace zor {
 
 namespace {
 
-constexpr int kOutset = 4;
+constexpr int kOutset = 5;
 
 // The controls the ring frames: those a keyboard player presses.
 bool framed(QWidget* w)
@@ -109,11 +109,11 @@ void FocusRing::paintEvent(QPaintEvent*)
 {
     QPainter p(this);
     p.setRenderHint(QPainter::Antialiasing);
-    const QRectF r = QRectF(rect()).adjusted(2, 2, -2, -2);
+    const QRectF r = QRectF(rect()).adjusted(2.5, 2.5, -2.5, -2.5);
     p.setBrush(Qt::NoBrush);
-    p.setPen(QPen(QColor(255, 255, 255, 235), 4));
+    p.setPen(QPen(QColor(255, 255, 255, 240), 5));
     p.drawRoundedRect(r, 3, 3);
-    p.setPen(QPen(QColor(0x0B, 0x2D, 0x9C), 2));
+    p.setPen(QPen(QColor(0x0B, 0x2D, 0x9C), 2.5));
     p.drawRoundedRect(r, 3, 3);
 }
 
