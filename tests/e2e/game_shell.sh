@@ -28,8 +28,8 @@ lacks() { ! grep -q "$2" <<<"$1"; }
 hints_fixed() {
     local props min max fn dec
     props=$(timeout 5 xprop -id "$2" 2>/dev/null)
-    min=$(sed -n 's/.*program specified minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$props")
-    max=$(sed -n 's/.*program specified maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$props")
+    min=$(sed -n 's/.*minimum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$props")
+    max=$(sed -n 's/.*maximum size: \([0-9]* by [0-9]*\).*/\1/p' <<<"$props")
     check "$1: its minimum and maximum sizes are the same ($min, $max)" same_size "$min" "$max"
     read -r fn dec < <(sed -n 's/^_MOTIF_WM_HINTS(_MOTIF_WM_HINTS) = 0x[0-9a-f]*, \(0x[0-9a-f]*\), \(0x[0-9a-f]*\).*/\1 \2/p' <<<"$props")
     # Functions: 0x01 all, 0x08 minimise, 0x10 maximise. Decorations: 0x01 all, 0x20 minimise,
