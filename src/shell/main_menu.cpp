@@ -132,8 +132,6 @@ void Tfrm_Menu::keyPressEvent(QKeyEvent* e)
     // Not QDialog's handling: Escape would hide the home screen with no way back.
     e->accept();
     const int key = e->key();
-    if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return;
     const bool panelOpen = menuclick->isVisible();
     if (!panelOpen)
         panelFocus_ = -1;
