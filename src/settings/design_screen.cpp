@@ -66,25 +66,24 @@ bool Tdesign::eventFilter(QObject* watched, QEvent* e)
             if (watched != radios_[n - 1])
                 continue;
             mouseOnRadio_ = true;
-            using Press = void (Tdesign::*)();
-            static constexpr Press byTheme[7] = {
-                &Tdesign::Shape1MouseDown, &Tdesign::Shape2MouseDown, &Tdesign::Shape5MouseDown,
-                &Tdesign::Shape4MouseDown, &Tdesign::Shape3MouseDown, &Tdesign::Shape6MouseDown,
-                &Tdesign::Shape7MouseDown};
-            zor::guarded([this, n] { (this->*byTheme[n - 1])(); });
+            zor::guarded([this, n] { (this->*pressOf(n))(); });
         }
     }
     return QDialog::eventFilter(watched, e);
 }
 
-void Tdesign::keyboardChoice(int theme)
+Tdesign::Press Tdesign::pressOf(int theme)
 {
-    using Press = void (Tdesign::*)();
     static constexpr Press byTheme[7] = {&Tdesign::Shape1MouseDown, &Tdesign::Shape2MouseDown,
                                          &Tdesign::Shape5MouseDown, &Tdesign::Shape4MouseDown,
                                          &Tdesign::Shape3MouseDown, &Tdesign::Shape6MouseDown,
                                          &Tdesign::Shape7MouseDown};
-    (this->*byTheme[theme - 1])();
+    return byTheme[theme - 1];
+}
+
+void Tdesign::keyboardChoice(int theme)
+{
+    (this->*pressOf(theme))();
     RadioButton6MouseUp();
 }
 

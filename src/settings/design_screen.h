@@ -100,6 +100,9 @@ private:
     // as the button itself ends it.
     void runButton(void (Tdesign::*handler)(), int result);
 
+    // The press handler of the swatch of theme n (theme "3" is Shape5, "5" is Shape3).
+    using Press = void (Tdesign::*)();
+    static Press pressOf(int theme);
     // A choice made from the keyboard (Space or an arrow key on the radio buttons) runs the
     // swatch's press and the preview, as a click does.
     void keyboardChoice(int theme);
