@@ -225,10 +225,10 @@ void paintArrow(QPainter& p, QPointF c, double size, bool up, const QColor& colo
     p.fillPath(t, colour);
 }
 
-void paintCaption(QPainter& p, const QRectF& r, const QString& text, qreal px, int state)
+void paintCaption(QPainter& p, const QRectF& r, const QString& text, qreal px, int state, qreal spacing = 2)
 {
     QFont f = pixelFont(QStringLiteral("Bebas Neue"), px, QFont::Bold);
-    f.setLetterSpacing(QFont::AbsoluteSpacing, 2);
+    f.setLetterSpacing(QFont::AbsoluteSpacing, spacing);
     p.setFont(f);
     p.setPen(QColor(0, 0, 0, 150));
     p.drawText(r.translated(1, 1.2), Qt::AlignCenter, text);
@@ -351,7 +351,13 @@ void paintButtonBar(QPainter& p, BarButton hi)
         play.closeSubpath();
         p.fillPath(play.translated(0.8, 1), QColor(0, 0, 0, 120));
         p.fillPath(play, glyphColour(state));
-        paintCaption(p, r.adjusted(22, 1, -5, 1), QStringLiteral("JOGAR"), 24, state);
+        // The help names this button "Escolher Jogo": two lines of the bar's lettering.
+        const QRectF caption = r.adjusted(state ? 24 : 22, 2, -4, -2);
+        const double half = caption.height() / 2;
+        paintCaption(p, QRectF(caption.left(), caption.top(), caption.width(), half + 1.5), QStringLiteral("ESCOLHER"),
+                     14.5, state, 0.6);
+        paintCaption(p, QRectF(caption.left(), caption.top() + half - 1.5, caption.width(), half + 1.5),
+                     QStringLiteral("JOGO"), 14.5, state, 0.6);
     }
     // Round buttons: configuration, help, minimise, close.
     {
@@ -403,7 +409,7 @@ struct PanelRow {
 
 // Entries of the drop-up panel at the rows of their hotspots.
 const PanelRow kRows[] = {
-    {332, 350, "Começar", 1},       {350, 369, "Ajuda", 0},         {369, 387, "Configurações", 3},
+    {332, 350, "Escolher Jogo", 1}, {350, 369, "Ajuda", 0},         {369, 387, "Configurações", 3},
     {400, 418, "Desenvolvedores", 2}, {418, 436, "O Cassino ZOR", 1}, {448, 466, "Minimizar", 0},
     {466, 484, "Sair do Jogo", 3},
 };

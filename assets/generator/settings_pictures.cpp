@@ -34,7 +34,7 @@ const ThemeLook kThemes[7] = {
     {3, QColor(0xFF, 0xF0, 0xF6), QColor(0xFB, 0xC8, 0xDC), QColor(0xEE, 0x94, 0xB8), false, "Rosa"},
     {4, QColor(0xF0, 0xFF, 0xEC), QColor(0xBE, 0xEB, 0xB2), QColor(0x6F, 0xC2, 0x66), false, "Verde"},
     {5, QColor(0xFF, 0xEC, 0xFC), QColor(0xF5, 0xAE, 0xE8), QColor(0xD9, 0x5C, 0xC6), false, "Fúcsia"},
-    {6, QColor(0x3A, 0x62, 0xB8), QColor(0x16, 0x2D, 0x6E), QColor(0x05, 0x0E, 0x30), true, "Azul-escuro"},
+    {6, QColor(0xC6, 0xD2, 0xF6), QColor(0x8F, 0xA5, 0xE6), QColor(0x68, 0x84, 0xD4), true, "Azul-escuro"},
     {7, QColor(0xEC, 0xFE, 0xFF), QColor(0xB0, 0xF0, 0xF6), QColor(0x4F, 0xCC, 0xDD), false, "Ciano"},
 };
 
@@ -162,8 +162,9 @@ QImage renderSwatch(const ThemeLook& t)
     const QRectF win(11, 10, 83, 66);
     const QPainterPath frame = roundedRect(win, 3.5);
     dropShadow(p, frame, QPointF(1.5, 2.0), 3.0, 80);
-    const QColor barTop = t.dark ? lighter(t.light, 0.15) : darker(t.deep, 0.05);
-    const QColor barBottom = t.dark ? t.base : darker(t.deep, 0.32);
+    // The dark blue theme shows its colour in a navy title bar.
+    const QColor barTop = t.dark ? darker(t.deep, 0.35) : darker(t.deep, 0.05);
+    const QColor barBottom = t.dark ? darker(t.deep, 0.65) : darker(t.deep, 0.32);
     QLinearGradient bar(win.topLeft(), QPointF(win.left(), win.top() + 12));
     bar.setColorAt(0, barTop);
     bar.setColorAt(1, barBottom);
@@ -222,10 +223,10 @@ QImage renderSwatch(const ThemeLook& t)
         p.drawLine(QPointF(b.left() + 5, b.center().y()), QPointF(b.right() - 5, b.center().y()));
     }
 
-    // The theme's name, left of the radio button's corner.
+    // The theme's name, left of the radio button's corner and clear of it.
     const QFont nameFont = font(QStringLiteral("DejaVu Sans"), 10.5, QFont::Bold);
     const QString name = QString::fromUtf8(t.name);
-    const QRectF nameBox(5, 84, 81, 17);
+    const QRectF nameBox(5, 84, 76, 17);
     const QPainterPath text = fittedText(name, nameFont, nameBox.adjusted(2, 3, -2, -3));
     QPainterPath textLeft = text.translated(nameBox.left() + 3 - text.boundingRect().left(), 0);
     p.setPen(QPen(t.dark ? QColor(0, 0, 20, 200) : withAlpha(darker(t.deep, 0.55), 200), 2.2, Qt::SolidLine,
@@ -275,13 +276,17 @@ QImage renderPearl(int w, int h, bool spectrum, std::uint32_t seed)
 }
 
 // The decoration of the design screen: a painter's palette with a dab of every theme colour
-// and a brush across it. Transparent around the palette.
+// and a brush across it. Transparent around the palette. The design screen shows only the top
+// 50 rows of the picture (it runs past the window's lower edge), so the palette, its shadow and
+// the brush are drawn within them.
 QImage renderPalette()
 {
     const int W = 67, H = 55;
     QImage img = canvas(W, H);
     QPainter p(&img);
     prepare(p);
+    p.translate(3, 0);
+    p.scale(0.88, 0.88);
 
     QPainterPath board;
     board.moveTo(8, 25);

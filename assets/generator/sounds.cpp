@@ -152,7 +152,7 @@ Samples clickCue()
         low += 0.35 * (noise.next() - low); // a gentle low-pass takes the hiss off the noise
         s[i] += 0.35 * low * std::exp(-t / 0.003);
     }
-    finish(s, 0.55, 0.0006, 0.015);
+    finish(s, 0.42, 0.0006, 0.015);
     return s;
 }
 

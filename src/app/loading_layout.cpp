@@ -1,6 +1,7 @@
 // Layout of the loading screen.
 #include "app/loading.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -39,4 +40,5 @@ void TLoading::layout()
     zor::on(Timer1, &zor::Timer::timeout, this, [this] { Timer1Timer(); });
     Timer2 = new zor::Timer(this, QStringLiteral("Timer2"), 278, true);
     zor::on(Timer2, &zor::Timer::timeout, this, [this] { Timer2Timer(); });
+    new zor::FocusRing(this);
 }

@@ -42,9 +42,13 @@ void centreOnScreen(QWidget* window)
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;
+    // The client area is placed, not the frame: the frame's size is known only once the window
+    // manager has framed the window, and not always again after it was hidden, so a window placed
+    // by its frame (move()) would land somewhere else on every other showing. setGeometry places
+    // the client area itself, the same way every time.
     const QRect avail = screen->availableGeometry();
-    const QSize frame = window->frameGeometry().size();
-    window->move(avail.center() - QPoint(frame.width() / 2, frame.height() / 2));
+    const QSize client = window->size();
+    window->setGeometry(QRect(avail.center() - QPoint(client.width() / 2, client.height() / 2), client));
 }
 
 QFont verdana(int points, bool bold)

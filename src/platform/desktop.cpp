@@ -4,6 +4,9 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QMessageBox>
 #include <QWidget>
 #include <chrono>
@@ -12,6 +15,9 @@
 namespace zor {
 
 namespace {
+
+// The title bar's own icon and buttons, besides the title.
+constexpr int kTitleBarRoom = 140;
 
 // Lets the text wrap inside any run of more than 40 characters without a blank: a zero-width
 // space is a line-break opportunity that shows nothing.
@@ -44,6 +50,17 @@ std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QStrin
 {
     auto box = std::make_unique<QMessageBox>(icon, applicationTitle(), wrappable(text), QMessageBox::Ok, parent);
     box->setTextFormat(Qt::PlainText);
+    // A box as narrow as a short message would have its title cut by the window manager: its
+    // content keeps at least the width of the title (as the title bar's bold font sets it) plus
+    // room for the title bar's icon and buttons. A message box sizes itself from its layout, so
+    // the width is held by a spacer across the layout's last row.
+    if (auto* grid = qobject_cast<QGridLayout*>(box->layout())) {
+        QFont bold = QApplication::font();
+        bold.setBold(true);
+        const int width = QFontMetrics(bold).horizontalAdvance(applicationTitle()) * 5 / 4 + kTitleBarRoom;
+        grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
+                      grid->columnCount());
+    }
     return box;
 }
 

@@ -328,8 +328,9 @@ public:
         fluid_settings_setint(settings_, "synth.polyphony", 128);
         fluid_settings_setint(settings_, "synth.cpu-cores", 1);
         fluid_settings_setstr(settings_, "player.timing-source", "sample");
-        // The piece's level leaves room for a cue on top of it.
-        fluid_settings_setnum(settings_, "synth.gain", 0.25);
+        // The menu's piece then plays at about -20 dBFS RMS, its loudest notes a few dB under
+        // full scale, as loud as the cues that sound over it.
+        fluid_settings_setnum(settings_, "synth.gain", 1.0);
         synth_ = new_fluid_synth(settings_);
         midi_ = std::move(bytes);
         sequencer_ = synth_ ? new_fluid_player(synth_) : nullptr;

@@ -71,6 +71,9 @@ Tfrm_conf::Tfrm_conf()
 void Tfrm_conf::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // Every opening starts with the keyboard on the first box.
+    if (!e->spontaneous())
+        CheckBox1->setFocus(Qt::OtherFocusReason);
     zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 

@@ -1,6 +1,7 @@
 // Layout of the configuration screen.
 #include "settings/config_screen.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -65,9 +66,10 @@ void Tfrm_conf::layout()
     Shape1 = new zor::Shape(this, QStringLiteral("Shape1"), QRect(10, 151, 214, 2), zor::Shape::Line);
     Shape1->setPen(QPen(QColor(0, 0, 0, 120), 2));
 
-    Label4 = textLabel(this, QStringLiteral("Label4"), QStringLiteral("Mais configurações específicas estão "), 9, 168);
-    Label5 = textLabel(this, QStringLiteral("Label5"), QStringLiteral("localizadas nas suas respectivas janelas"), 6, 184);
-    Label6 = textLabel(this, QStringLiteral("Label6"), QStringLiteral("ou jogos, etc."), 6, 200);
+    // The three lines of the note start at one edge, the check boxes' and the separator's.
+    Label4 = textLabel(this, QStringLiteral("Label4"), QStringLiteral("Mais configurações específicas estão "), 10, 168);
+    Label5 = textLabel(this, QStringLiteral("Label5"), QStringLiteral("localizadas nas suas respectivas janelas"), 10, 184);
+    Label6 = textLabel(this, QStringLiteral("Label6"), QStringLiteral("ou jogos, etc."), 10, 200);
 
     auto button = [this](const QString& name, const QString& caption, QRect rect) {
         auto* b = new zor::Button(this, name, caption, rect);
@@ -91,14 +93,15 @@ void Tfrm_conf::layout()
     zor::on(Button3, &zor::Button::mouseMoved, this, [this] { Button3MouseMove(); });
     zor::on(Button4, &zor::Button::mouseMoved, this, [this] { Button4MouseMove(); });
 
-    // Keyboard order of the layout; the first box holds the focus when the screen first opens,
-    // so that Enter cancels.
-    QWidget::setTabOrder(CheckBox2, Button1);
-    QWidget::setTabOrder(Button1, Button2);
-    QWidget::setTabOrder(Button2, CheckBox4);
-    QWidget::setTabOrder(CheckBox4, CheckBox1);
+    // Keyboard order: the screen from top to bottom, each row from left to right. The show
+    // handler puts the focus on the first box, where Enter still presses "Cancelar".
     QWidget::setTabOrder(CheckBox1, CheckBox5);
-    QWidget::setTabOrder(CheckBox5, Button3);
-    QWidget::setTabOrder(Button3, Button4);
-    CheckBox2->setFocus();
+    QWidget::setTabOrder(CheckBox5, CheckBox2);
+    QWidget::setTabOrder(CheckBox2, CheckBox4);
+    QWidget::setTabOrder(CheckBox4, Button3);
+    QWidget::setTabOrder(Button3, Button1);
+    QWidget::setTabOrder(Button1, Button4);
+    QWidget::setTabOrder(Button4, Button2);
+    CheckBox1->setFocus();
+    new zor::FocusRing(this);
 }

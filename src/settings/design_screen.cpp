@@ -22,6 +22,12 @@ void Tdesign::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     zor::runShowHandler(this, e, [this] { FormShow(); });
+    // The keyboard starts on the ticked swatch: the arrow keys move the tick from there.
+    if (!e->spontaneous()) {
+        for (zor::RadioButton* r : radios_)
+            if (r->isChecked())
+                r->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void Tdesign::closeEvent(QCloseEvent* e)
@@ -59,15 +65,26 @@ bool Tdesign::eventFilter(QObject* watched, QEvent* e)
         for (int n = 1; n <= 7; ++n) {
             if (watched != radios_[n - 1])
                 continue;
-            using Press = void (Tdesign::*)();
-            static constexpr Press byTheme[7] = {
-                &Tdesign::Shape1MouseDown, &Tdesign::Shape2MouseDown, &Tdesign::Shape5MouseDown,
-                &Tdesign::Shape4MouseDown, &Tdesign::Shape3MouseDown, &Tdesign::Shape6MouseDown,
-                &Tdesign::Shape7MouseDown};
-            zor::guarded([this, n] { (this->*byTheme[n - 1])(); });
+            mouseOnRadio_ = true;
+            zor::guarded([this, n] { (this->*pressOf(n))(); });
         }
     }
     return QDialog::eventFilter(watched, e);
+}
+
+Tdesign::Press Tdesign::pressOf(int theme)
+{
+    static constexpr Press byTheme[7] = {&Tdesign::Shape1MouseDown, &Tdesign::Shape2MouseDown,
+                                         &Tdesign::Shape5MouseDown, &Tdesign::Shape4MouseDown,
+                                         &Tdesign::Shape3MouseDown, &Tdesign::Shape6MouseDown,
+                                         &Tdesign::Shape7MouseDown};
+    return byTheme[theme - 1];
+}
+
+void Tdesign::keyboardChoice(int theme)
+{
+    (this->*pressOf(theme))();
+    RadioButton6MouseUp();
 }
 
 void Tdesign::runButton(void (Tdesign::*handler)(), int result)

@@ -100,6 +100,15 @@ private:
     // as the button itself ends it.
     void runButton(void (Tdesign::*handler)(), int result);
 
+    // The press handler of the swatch of theme n (theme "3" is Shape5, "5" is Shape3).
+    using Press = void (Tdesign::*)();
+    static Press pressOf(int theme);
+    // A choice made from the keyboard (Space or an arrow key on the radio buttons) runs the
+    // swatch's press and the preview, as a click does.
+    void keyboardChoice(int theme);
+
     std::array<zor::RadioButton*, 7> radios_{};
+    // Between a mouse press on a radio button and its release: its click is the mouse's.
+    bool mouseOnRadio_ = false;
     zor::HoverLatch latch_;
 };

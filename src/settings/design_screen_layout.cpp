@@ -1,6 +1,7 @@
 // Layout of the design screen.
 #include "settings/design_screen.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -96,7 +97,15 @@ void Tdesign::layout()
         radio->setPalette(pal);
         radio->setAutoFillBackground(true);
         radio->installEventFilter(this);
-        zor::on(radio, &zor::RadioButton::released, this, [this] { RadioButton6MouseUp(); });
+        zor::on(radio, &zor::RadioButton::released, this, [this] {
+            mouseOnRadio_ = false;
+            RadioButton6MouseUp();
+        });
+        const int theme = s.theme;
+        zor::on(radio, &QAbstractButton::clicked, this, [this, theme] {
+            if (!mouseOnRadio_)
+                keyboardChoice(theme);
+        });
         radios_[s.theme - 1] = radio;
     }
     RadioButton1 = radios_[0], RadioButton2 = radios_[1], RadioButton3 = radios_[2], RadioButton4 = radios_[3];
@@ -119,4 +128,5 @@ void Tdesign::layout()
     Image1 = new zor::Picture(this, QStringLiteral("Image1"), QRect(156, 477, 67, 55));
     Image1->setLayoutPicture(QStringLiteral("design/Image1.png"));
     zor::on(Image1, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
+    new zor::FocusRing(this);
 }

@@ -2,6 +2,7 @@
 // developers screen and the event wiring. Texts are "Verdana" 8 point, headings bold.
 #include "shell/about_screens.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -101,6 +102,7 @@ void Tcassino::layout()
                    QStringLiteral("Quer conhecê-los ? Abra a tela dos Desenvolvedores no menu principal do jogo."));
 
     Button1 = closeButton(this, 534);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -157,6 +159,7 @@ void Tdesen::layout()
                       QStringLiteral("Aperfeiçoamento do Jogo   ..:: Caça - Níquel ::.. 1.0"), Qt::AlignHCenter);
 
     Button1 = closeButton(this, 418);
+    new zor::FocusRing(this);
     Button1->setDefault(true);
     // The fields are read-only: the window opens with the focus on "Fechar".
     Button1->setFocus();

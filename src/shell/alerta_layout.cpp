@@ -1,6 +1,7 @@
 // Layout of the warning dialog.
 #include "shell/alerta.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -34,4 +35,5 @@ void TAlerta::layout()
     Button1->setCursor(Qt::PointingHandCursor);
     Button1->setDefault(true);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    new zor::FocusRing(this);
 }

@@ -10,7 +10,10 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
+
+#include <algorithm>
 #include <QShowEvent>
 
 Tfrm_Jogos::Tfrm_Jogos()
@@ -21,6 +24,10 @@ Tfrm_Jogos::Tfrm_Jogos()
 void Tfrm_Jogos::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // No control holds the keyboard focus when the chooser comes up: Tab or an arrow key then
+    // goes to the first banner.
+    if (!e->spontaneous())
+        setFocus(Qt::OtherFocusReason);
     zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
@@ -37,7 +44,75 @@ void Tfrm_Jogos::keyPressEvent(QKeyEvent* e)
         BitBtn2->click();
         return;
     }
+    const QList<zor::Picture*> all = banners();
+    auto* banner = qobject_cast<zor::Picture*>(focusWidget());
+    const int at = all.indexOf(banner);
+    switch (e->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (at >= 0) {
+            zor::guarded([this, banner] { openBanner(banner); });
+            return;
+        }
+        break;
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        all[std::min(at + 1, int(all.size()) - 1)]->setFocus(Qt::TabFocusReason);
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        all[std::max(at - 1, 0)]->setFocus(Qt::BacktabFocusReason);
+        return;
+    default:
+        break;
+    }
     QDialog::keyPressEvent(e);
+}
+
+// A banner that takes the keyboard focus is highlighted as the pointer would highlight it; the
+// highlight goes when the focus leaves it. Focus that merely comes back with the window (the
+// chooser shown again) highlights nothing.
+bool Tfrm_Jogos::eventFilter(QObject* watched, QEvent* e)
+{
+    auto* banner = qobject_cast<zor::Picture*>(watched);
+    if (banner && banners().contains(banner)) {
+        if (e->type() == QEvent::FocusIn) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+            if (reason == Qt::TabFocusReason || reason == Qt::BacktabFocusReason)
+                zor::guarded([this, banner] { bannerFocused(banner); });
+        } else if (e->type() == QEvent::FocusOut
+                   && static_cast<QFocusEvent*>(e)->reason() != Qt::ActiveWindowFocusReason
+                   && static_cast<QFocusEvent*>(e)->reason() != Qt::PopupFocusReason) {
+            zor::guarded([this] { graconfMouseMove(); });
+        }
+    }
+    return QDialog::eventFilter(watched, e);
+}
+
+void Tfrm_Jogos::bannerFocused(zor::Picture* banner)
+{
+    graconfMouseMove();
+    if (banner == coc1)
+        coc1MouseMove();
+    else if (banner == ca1)
+        ca1MouseMove();
+    else
+        bl1MouseMove();
+    focusRing->showAround(banner);
+}
+
+void Tfrm_Jogos::openBanner(zor::Picture* banner)
+{
+    // The game opens as a click on the highlighted banner opens it.
+    bannerFocused(banner);
+    focusRing->clear();
+    if (banner == coc1)
+        coc2Click();
+    else if (banner == ca1)
+        ca2Click();
+    else
+        bl2Click();
 }
 
 void Tfrm_Jogos::FormShow()

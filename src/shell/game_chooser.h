@@ -7,6 +7,7 @@
 // Controls and handlers keep the names of the layout (game_chooser_layout.cpp), where each
 // control's events are wired to the handlers below. The hover cue of the two buttons uses the
 // latch this screen shares with the name dialog.
+#include "controls/focus_ring.h"
 #include "controls/picture.h"
 #include "controls/shape.h"
 #include "controls/widgets.h"
@@ -71,6 +72,9 @@ public:
     zor::Button* BitBtn1 = nullptr;
     zor::Button* BitBtn2 = nullptr;
 
+    // The frame around the control with the keyboard focus.
+    zor::FocusRing* focusRing = nullptr;
+
     // Form events.
     void FormShow();
     void FormClose();
@@ -97,8 +101,15 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
+    // Keyboard: Tab and the arrow keys reach the banners; a banner with the keyboard focus is
+    // highlighted with its description as under the pointer, and Space or Enter opens its game.
+    QList<zor::Picture*> banners() const { return {coc1, ca1, bl1}; }
+    void bannerFocused(zor::Picture* banner);
+    void openBanner(zor::Picture* banner);
+
     // Builds the controls and the event wiring (game_chooser_layout.cpp).
     void setupLayout();
     // Hides the description lines, the game pictures and their frame.

@@ -13,6 +13,9 @@ namespace {
 // theme; the header strip is dark with white headings.
 const QColor kInk(0x16, 0x21, 0x3E);
 const QColor kFrame(0x1B, 0x2A, 0x55);
+// The description's left edge: 9 pixels inside the frame that starts at 8, about the room its
+// longest line leaves before the picture column at 256.
+constexpr int kTextLeft = 17;
 
 } // namespace
 
@@ -66,13 +69,13 @@ void Tfrm_Jogos::setupLayout()
     Label1 = heading(QStringLiteral("Label1"), QStringLiteral("Descrição"), {96, 352});
     Label2 = heading(QStringLiteral("Label2"), QStringLiteral("Figura do Jogo"), {352, 352});
 
-    // One label per line, 16 pixels apart from top 400; the first line of each text stands a
-    // few pixels in, as a paragraph indent.
-    auto description = [this](QChar letter, const QStringList& lines, int indent) {
+    // One label per line, 16 pixels apart from top 400, all starting at one even margin inside
+    // the frame of the lower area.
+    auto description = [this](QChar letter, const QStringList& lines) {
         QList<QWidget*> out;
         for (int i = 0; i < lines.size(); ++i) {
             const QString name = QString(letter) + QString::number(i + 1);
-            auto* l = new zor::Label(this, name, lines[i], QRect(i == 0 ? indent : 11, 400 + 16 * i, 1, 1));
+            auto* l = new zor::Label(this, name, lines[i], QRect(kTextLeft, 400 + 16 * i, 1, 1));
             l->setStyleSheet(QStringLiteral("color: %1; background: transparent;").arg(kInk.name()));
             l->adjustSize();
             l->hide();
@@ -87,8 +90,7 @@ void Tfrm_Jogos::setupLayout()
                                    QStringLiteral("de jogo, um que a moeda para sozinha "),
                                    QStringLiteral("\"Aleatória\", ou o jogador decide quando"),
                                    QStringLiteral("a moeda irá parar, dando pontuação e "),
-                                   QStringLiteral("tudo mais !")},
-                                  17);
+                                   QStringLiteral("tudo mais !")});
     caDescription_ = description(u'b',
                                  {QStringLiteral("Funciona basicamente como todas as"),
                                   QStringLiteral("máquinas caça-níqueis, só com algumas"),
@@ -96,8 +98,7 @@ void Tfrm_Jogos::setupLayout()
                                   QStringLiteral("roleta na qual gira conforme ao clique"),
                                   QStringLiteral("encima da alavanca, para que as roletas"),
                                   QStringLiteral("girem aleatóriamente parando em uma"),
-                                  QStringLiteral("outra posição.")},
-                                 16);
+                                  QStringLiteral("outra posição.")});
     blDescription_ = description(u'c',
                                  {QStringLiteral("Como nos antigos tempos até hoje, o"),
                                   QStringLiteral("baralho foi ficando cada vez mais normal"),
@@ -106,8 +107,7 @@ void Tfrm_Jogos::setupLayout()
                                   QStringLiteral("assim o BlackJack foi evoluindo, portanto"),
                                   QStringLiteral("os cassinos foram adotando-o como um"),
                                   QStringLiteral("jogo padrão, mais conhecido como"),
-                                  QStringLiteral("\"BlackJack\", ou então \"Jogo do 21\".")},
-                                 16);
+                                  QStringLiteral("\"BlackJack\", ou então \"Jogo do 21\".")});
     auto line = [](const QList<QWidget*>& lines, int n) { return static_cast<zor::Label*>(lines[n - 1]); };
     a1 = line(cocDescription_, 1), a2 = line(cocDescription_, 2), a3 = line(cocDescription_, 3);
     a4 = line(cocDescription_, 4), a5 = line(cocDescription_, 5), a6 = line(cocDescription_, 6);
@@ -144,6 +144,17 @@ void Tfrm_Jogos::setupLayout()
     BitBtn2->setIcon(QIcon(QStringLiteral(":/layout/chooser/sair.png")));
     BitBtn2->setIconSize(QSize(18, 18));
     BitBtn2->setCursor(Qt::PointingHandCursor);
+
+    // Keyboard: the banners, then the two buttons. The ring lies over everything.
+    for (zor::Picture* b : {coc1, ca1, bl1}) {
+        b->setFocusPolicy(Qt::TabFocus);
+        b->installEventFilter(this);
+    }
+    QWidget::setTabOrder(coc1, ca1);
+    QWidget::setTabOrder(ca1, bl1);
+    QWidget::setTabOrder(bl1, BitBtn1);
+    QWidget::setTabOrder(BitBtn1, BitBtn2);
+    focusRing = new zor::FocusRing(this);
 
     // Event wiring.
     zor::on(coc1, &zor::Picture::mouseMoved, this, [this] { coc1MouseMove(); });

@@ -4,6 +4,7 @@
 // authors wrote it, spellings included ("enbaixo", "atallho", "trapecear"): keep them as they are.
 #include "shell/help_screens.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -77,6 +78,7 @@ void Tajudamenu1::layout()
     Label12 = plain(this, "Label12", 216, QStringLiteral("ou na tela principal."));
 
     Button1 = closeButton(this, 243);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -114,6 +116,7 @@ void Tajudacoc::layout()
     Label20 = plain(this, "Label20", 382, QStringLiteral("entrando denovo."));
 
     Button1 = closeButton(this, 430);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -140,6 +143,7 @@ void Tajudacn::layout()
     Label15 = plain(this, "Label15", 302, QStringLiteral("mais fácil o jogo, etc."));
 
     Button1 = closeButton(this, 340);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -163,6 +167,7 @@ void Tajudabj::layout()
     Label12 = heading(this, "Label12", 214, QStringLiteral("são virtuais !"));
 
     Button1 = closeButton(this, 246);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }
 
@@ -188,5 +193,6 @@ void Tajudaconf::layout()
     Label14 = plain(this, "Label14", 266, QStringLiteral("outras que tenham um conteúdo, exemplo: as Ajudas[como nesta janela] )."));
 
     Button1 = closeButton(this, 320);
+    new zor::FocusRing(this);
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }

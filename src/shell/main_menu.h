@@ -6,6 +6,7 @@
 // picture over itself, and the hover picture carries the click. Moving onto the scene `fundo`
 // takes every highlight away again. The controls and handlers keep the names of the layout
 // (main_menu_layout.cpp), where each control's events are wired to the handlers below.
+#include "controls/focus_ring.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
 #include "platform/services.h"
@@ -32,6 +33,9 @@ public:
     zor::Timer* t5 = nullptr;
     zor::Timer* alertat = nullptr;
     zor::Timer* m = nullptr;
+
+    // The frame around the bar button that Tab has reached.
+    zor::FocusRing* focusRing = nullptr;
 
     // The scene, bottom of everything that takes the mouse.
     zor::Picture* fundo = nullptr;
@@ -148,8 +152,25 @@ public:
     void alertatTimer();
     void Timer1Timer();
 
+    // Keyboard on the bar: Tab and Shift+Tab (or the left and right arrows) go from button to
+    // button, highlighting each as the pointer would; Space presses the one reached. Enter
+    // keeps its meaning (Start) wherever the bar's cursor is.
+    enum class Bar { Menu, Start, Config, Help, Minimise, Close };
+    static constexpr int kBarButtons = 6;
+    // The bar button reached, or -1 before the first Tab.
+    int barFocus() const { return barFocus_; }
+    void focusBar(int index);
+    void pressBar();
+    // With the panel open, Up and Down go through its seven entries, highlighting each as the
+    // pointer would, and Space chooses the one reached. -1: none reached.
+    static constexpr int kPanelEntries = 7;
+    int panelFocus() const { return panelFocus_; }
+    void focusPanel(int index);
+    void pressPanel();
+
 protected:
     bool eventFilter(QObject* watched, QEvent* e) override;
+    bool focusNextPrevChild(bool next) override;
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
@@ -165,4 +186,6 @@ private:
     std::unique_ptr<zor::MusicPlayer> musica_;
     // The left button went down on menuover, which hid itself; its release is still due.
     bool menuoverHeld_ = false;
+    int barFocus_ = -1;
+    int panelFocus_ = -1;
 };

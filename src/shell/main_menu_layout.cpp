@@ -105,6 +105,10 @@ void Tfrm_Menu::setupLayout()
     escolher2over = control("escolher2over", {4, 332, 153, 18}, Hidden, "menu/escolher2over.png",
                             "Clique aqui para começar", Hand);
 
+    // The keyboard's frame on the bar lies over everything and follows the bar's own cursor.
+    focusRing = new zor::FocusRing(this);
+    focusRing->setFollowsFocus(false);
+
     // Timers: they start counting now, while the menu is still hidden behind the loading screen.
     t = new zor::Timer(this, QStringLiteral("t"), 1200, true);
     t2 = new zor::Timer(this, QStringLiteral("t2"), 1200, false);

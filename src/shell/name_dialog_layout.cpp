@@ -1,6 +1,7 @@
 // Layout of the name dialog.
 #include "shell/name_dialog.h"
 
+#include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -30,4 +31,5 @@ void Tfrm_nome::layout()
     Button1->setDefault(true);
     zor::on(Button1, &zor::Button::mouseMoved, this, [this] { Button1MouseMove(); });
     zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    new zor::FocusRing(this);
 }
