@@ -21,11 +21,10 @@ namespace assetgen {
 namespace {
 
 using namespace gamepics;
+using namespace gamepics::palette;
 
 const QString kFolder = QStringLiteral("blackjack");
 
-const QColor kGoldLight(0xFF, 0xF1, 0xB0);
-const QColor kGold(0xE8, 0xB8, 0x30);
 const QColor kFeltLight(0x2C, 0x9A, 0x55);
 const QColor kFelt(0x17, 0x6B, 0x34);
 const QColor kFeltDeep(0x07, 0x38, 0x19);
@@ -36,9 +35,6 @@ constexpr int kTableH = 550;
 const QRectF kDeal(566, 424, 176, 44);
 const QRectF kStand(566, 476, 176, 44);
 
-QString serif() { return QStringLiteral("DejaVu Serif"); }
-QString sans() { return QStringLiteral("DejaVu Sans"); }
-QString display() { return QStringLiteral("Bebas Neue"); }
 
 QString write(const QImage& img, const QDir& layoutDir, const QString& name)
 {

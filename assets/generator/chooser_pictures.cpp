@@ -20,18 +20,13 @@ namespace assetgen {
 namespace {
 
 using namespace gamepics;
+using namespace gamepics::palette;
 
 const QString kFolder = QStringLiteral("chooser");
 
-const QColor kGoldLight(0xFF, 0xF1, 0xB0);
-const QColor kGold(0xE8, 0xB8, 0x30);
-const QColor kGoldDeep(0x8A, 0x5C, 0x0C);
 const QColor kCardRed(0xC8, 0x10, 0x2E);
 const QColor kCardBlack(0x16, 0x16, 0x1A);
 
-QString serif() { return QStringLiteral("DejaVu Serif"); }
-QString sans() { return QStringLiteral("DejaVu Sans"); }
-QString display() { return QStringLiteral("Bebas Neue"); }
 
 // Writes a layout picture and returns its path relative to the layout folder. Pictures with
 // type on them are PNG, so the lettering stays crisp; photographs-like backdrops are JPEG.

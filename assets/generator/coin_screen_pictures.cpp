@@ -18,6 +18,7 @@ namespace assetgen {
 namespace {
 
 using namespace gamepics;
+using namespace gamepics::palette;
 
 const QString kFolder = QStringLiteral("coin");
 
@@ -25,9 +26,6 @@ const QColor kFeltLight(0x2F, 0x9A, 0x5C);
 const QColor kFeltDark(0x0A, 0x3D, 0x22);
 const QColor kWoodLight(0xA8, 0x55, 0x2A);
 const QColor kWoodDark(0x3E, 0x14, 0x06);
-const QColor kGoldLight(0xFF, 0xF1, 0xB0);
-const QColor kGold(0xE8, 0xB8, 0x30);
-const QColor kGoldDeep(0x8A, 0x5C, 0x0C);
 
 QString write(const QImage& img, const QDir& layoutDir, const QString& name)
 {

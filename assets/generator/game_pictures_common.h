@@ -72,6 +72,16 @@ void dropShadow(QPainter& p, const QPainterPath& shape, QPointF offset, double b
 // Fill with a vertical gloss: a light band over the upper part of the shape.
 void gloss(QPainter& p, const QPainterPath& shape, int alpha = 110);
 
+// The gold and the type faces that the chooser's banners and the games' screens share.
+namespace palette {
+inline const QColor kGoldLight(0xFF, 0xF1, 0xB0);
+inline const QColor kGold(0xE8, 0xB8, 0x30);
+inline const QColor kGoldDeep(0x8A, 0x5C, 0x0C);
+inline QString serif() { return QStringLiteral("DejaVu Serif"); }
+inline QString sans() { return QStringLiteral("DejaVu Sans"); }
+inline QString display() { return QStringLiteral("Bebas Neue"); }
+} // namespace palette
+
 // The slot machine's lever, 42 x 156: usable or locked, at rest (pull 0) or pulled (pull 1).
 QImage renderLever(bool enabled, double pull);
 

@@ -18,12 +18,10 @@ namespace assetgen {
 namespace {
 
 using namespace gamepics;
+using namespace gamepics::palette;
 
 const QString kFolder = QStringLiteral("slots");
 
-const QColor kGoldLight(0xFF, 0xF1, 0xB0);
-const QColor kGold(0xE8, 0xB8, 0x30);
-const QColor kGoldDeep(0x8A, 0x5C, 0x0C);
 const QColor kLacquer(0x9A, 0x0C, 0x1A);
 const QColor kLacquerDeep(0x3A, 0x02, 0x08);
 
@@ -33,7 +31,6 @@ const QRectF kLever(680, 37, 42, 156);
 const QRectF kBanner(83, 216, 505, 59);
 const QRectF kDisplay(594, 221, 134, 38);
 
-QString display() { return QStringLiteral("Bebas Neue"); }
 
 QString write(const QImage& img, const QDir& layoutDir, const QString& name)
 {
