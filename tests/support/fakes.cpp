@@ -1,12 +1,15 @@
 #include "fakes.h"
 
+#include "controls/picture.h"
 #include "controls/timer.h"
 #include "settings/store.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -92,6 +95,18 @@ QStringList shownOf(QWidget* form, const QStringList& names)
             out << n;
     }
     return out;
+}
+
+void moveOver(QWidget* w, QPoint at)
+{
+    QMouseEvent e(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
+                  Qt::NoModifier);
+    QApplication::sendEvent(w, &e);
+}
+
+bool shows(const zor::Picture* p, const QString& file)
+{
+    return !p->picture().isNull() && p->picture().toImage() == zor::loadPictureFile(file).toImage();
 }
 
 long residentKiB()

@@ -10,6 +10,10 @@
 #include <functional>
 #include <memory>
 
+namespace zor {
+class Picture;
+}
+
 namespace zortest {
 
 struct PlayedCue {
@@ -122,6 +126,11 @@ T* control(QWidget* form, const QString& name)
 
 // The names, of those given, whose control is not hidden.
 QStringList shownOf(QWidget* form, const QStringList& names);
+
+// Sends a mouse move onto point `at` of the control, as the pointer would.
+void moveOver(QWidget* w, QPoint at = QPoint(4, 4));
+// Whether the picture control shows exactly the given picture file.
+bool shows(const zor::Picture* p, const QString& file);
 
 // The process's resident memory in KiB (VmRSS), or -1 where it cannot be read.
 long residentKiB();

@@ -14,14 +14,11 @@
 #include <QTest>
 
 using namespace zor;
+using zortest::shows;
 using namespace zor::bj;
 
 namespace {
 
-bool shows(const Picture* p, const QString& file)
-{
-    return p->picture().toImage() == loadPictureFile(file).toImage();
-}
 
 // How many different colours a picture has, counted on a coarse grid: drawn pictures have many,
 // flat fills and placeholders a handful.

@@ -21,6 +21,8 @@
 #include <QTest>
 
 using namespace zor;
+using zortest::shows;
+using zortest::moveOver;
 using namespace zor::bj;
 
 namespace {
@@ -34,17 +36,7 @@ QList<int> ranks(std::initializer_list<int> rs)
     return out;
 }
 
-void moveOver(QWidget* w, QPoint at = QPoint(4, 4))
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
-bool shows(const Picture* p, const QString& file)
-{
-    return p->picture().toImage() == loadPictureFile(file).toImage();
-}
 
 
 } // namespace

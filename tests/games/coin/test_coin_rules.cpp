@@ -304,7 +304,7 @@ private slots:
         QTest::newRow("money with two separators") << "dinheiro" << "1,5.2"
                                                    << "'1,5.2' is not a valid floating point value" << afterMode;
         QTest::newRow("bets binary") << "apostas" << QString::fromLatin1(binary)
-                                     << "'??\u00ff??' is not a valid integer value" << Taken{2, -0.15, 90, 91, 92, 100};
+                                     << "'?\?\u00ff?\?' is not a valid integer value" << Taken{2, -0.15, 90, 91, 92, 100};
         QTest::newRow("wins not a number") << "ganhou" << "quatro" << "'quatro' is not a valid integer value"
                                            << Taken{2, -0.15, 11, 91, 92, 100};
         QTest::newRow("losses decimal") << "perdeu" << "7,0" << "'7,0' is not a valid integer value"

@@ -2,6 +2,7 @@
 // pictures the generator draws for the heads or tails screens.
 #include "app/pending_screens.h"
 #include "app/screens.h"
+#include "coin_checks.h"
 #include "fakes.h"
 #include "games/coin/coin_game.h"
 #include "platform/services.h"
@@ -14,31 +15,15 @@
 #include <QTest>
 
 using namespace zor;
+using zortest::shows;
+using zortest::moveOver;
+using zortest::showsCoin;
 using zor::coin::game;
 
 namespace {
 
-void moveOver(QWidget* w, QPoint at = QPoint(6, 6))
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
-bool shows(const Picture* p, const QString& file)
-{
-    return p->picture().toImage() == loadPictureFile(file).toImage();
-}
 
-// A coin face: the file's picture inside the round, nothing of its square ground outside.
-bool showsCoin(const Picture* p, const QString& file)
-{
-    const QImage shown = p->picture().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage source = loadPictureFile(file).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QRect middle(source.width() / 4, source.height() / 4, source.width() / 2, source.height() / 2);
-    return shown.size() == source.size() && shown.copy(middle) == source.copy(middle)
-        && qAlpha(shown.pixel(0, 0)) == 0;
-}
 
 bool boldUnderlined(const QWidget* w) { return w->font().bold() && w->font().underline(); }
 

@@ -3,6 +3,7 @@
 // save and load with their files, failures and bad input, the design and help tabs.
 #include "app/pending_screens.h"
 #include "app/screens.h"
+#include "coin_checks.h"
 #include "fakes.h"
 #include "games/coin/coin_game.h"
 #include "platform/services.h"
@@ -20,6 +21,8 @@
 #include <climits>
 
 using namespace zor;
+using zortest::shows;
+using zortest::showsCoin;
 using zor::coin::game;
 
 namespace {
@@ -40,20 +43,7 @@ QMap<QString, QByteArray> configSnapshot()
     return out;
 }
 
-bool shows(const Picture* p, const QString& file)
-{
-    return p->picture().toImage() == loadPictureFile(file).toImage();
-}
 
-// A coin face: the file's picture inside the round, nothing of its square ground outside.
-bool showsCoin(const Picture* p, const QString& file)
-{
-    const QImage shown = p->picture().toImage().convertToFormat(QImage::Format_ARGB32);
-    const QImage source = loadPictureFile(file).toImage().convertToFormat(QImage::Format_ARGB32);
-    const QRect middle(source.width() / 4, source.height() / 4, source.width() / 2, source.height() / 2);
-    return shown.size() == source.size() && shown.copy(middle) == source.copy(middle)
-        && qAlpha(shown.pixel(0, 0)) == 0;
-}
 
 } // namespace
 

@@ -23,6 +23,8 @@
 #include <QWindow>
 
 using namespace zor;
+using zortest::shows;
+using zortest::moveOver;
 
 namespace {
 
@@ -33,17 +35,7 @@ const QStringList kSaveFiles = {"Config/Jogos/cn/dinheiro.txt", "Config/Jogos/cn
 
 cn::SlotGame& game() { return cn::slotGame(); }
 
-bool shows(const Picture* p, const QString& file)
-{
-    return !p->picture().isNull() && p->picture().toImage() == loadPictureFile(file).toImage();
-}
 
-void moveOver(QWidget* w, QPoint at = QPoint(4, 4))
-{
-    QMouseEvent e(QEvent::MouseMove, QPointF(at), w->mapToGlobal(QPointF(at)), Qt::NoButton, Qt::NoButton,
-                  Qt::NoModifier);
-    QApplication::sendEvent(w, &e);
-}
 
 void key(QWidget* target, QEvent::Type type, bool autoRepeat = false)
 {
