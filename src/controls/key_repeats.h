@@ -10,9 +10,11 @@
 // A release cannot be judged when it arrives: only the event after it tells. Screens that act on
 // a press use isRepeat() on every key press and release they see; a screen that acts on a release
 // waits a moment for a paired press before taking the release as real (the slot machine's lever).
-#include <QtGlobal>
+#include <QList>
+#include <QObject>
 
 class QKeyEvent;
+class QWidget;
 
 namespace zor {
 
@@ -31,5 +33,24 @@ private:
     bool lastWasRelease_ = false;
     quint64 lastStamp_ = 0;
 };
+
+// Keeps the repeats of a held key away from a window and its controls, so that holding a key
+// acts as one press. Installed by ignoreKeyRepeats().
+class RepeatFilter : public QObject {
+    Q_OBJECT
+public:
+    RepeatFilter(QObject* parent, QList<int> keys);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* e) override;
+
+private:
+    KeyRepeats repeats_;
+    QList<int> keys_; // empty: every key
+};
+
+// Holding one of `keys` (every key when empty) down on `window` acts as a single press: the
+// repeats never reach the window or any of its controls that take the keyboard.
+void ignoreKeyRepeats(QWidget* window, const QList<int>& keys = {});
 
 } // namespace zor

@@ -3,6 +3,7 @@
 #include "games/blackjack/blackjack_table.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "platform/guard.h"
 
 #include <QMenu>
@@ -207,4 +208,7 @@ void Tfrm_bj::setupLayout()
     zor::on(sobreBj, &QAction::triggered, this, [this] { sobreBjClick(); });
     zor::on(sobreCassino, &QAction::triggered, this, [this] { sobreCassinoClick(); });
     zor::on(sobreDesen, &QAction::triggered, this, [this] { sobreDesenClick(); });
+
+    // Enter or Space held down deals or draws once, not once per repeat.
+    zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space});
 }

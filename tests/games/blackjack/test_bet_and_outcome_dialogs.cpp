@@ -10,6 +10,7 @@
 #include "games/blackjack/outcome_dialogs.h"
 #include "settings/store.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -18,6 +19,25 @@ using zortest::shows;
 using namespace zor::bj;
 
 namespace {
+
+// A key event as the desktop sends it, with its time stamp in ms.
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
+{
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
+    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
+    e.setTimestamp(stamp);
+    QApplication::sendEvent(to, &e);
+}
+
+// The repeats of `key`, pressed at `from` ms and held: `pairs` repeats 40 ms apart, as X sends
+// them, each a release and a press with one time stamp, flagged as repeats or not (`flagged`).
+void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
+{
+    for (int i = 1; i <= pairs; ++i) {
+        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
+        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
+    }
+}
 
 
 // How many different colours a picture has, counted on a coarse grid: drawn pictures have many,
@@ -149,19 +169,60 @@ private slots:
         QCOMPARE(env->sound->files(), QStringList({"click.wav"}));
     }
 
-    void theCloseBoxLeavesTheBetAsItWas()
+    // The close box takes the amount shown, as "Apostar" does, from the first hand on; Esc does
+    // nothing (there is no cancel button).
+    void theCloseBoxTakesTheAmountShown()
     {
-        // The first hand: no bet taken yet.
-        env->openModal(aposta, [&](QDialog*) { type("80"); });
-        QCOMPARE(blackjack().bet, 0);
-        blackjack().bet = 25;
         env->openModal(aposta, [&](QDialog* d) {
-            type("90");
-            QTest::keyClick(field(), Qt::Key_Escape); // no cancel button: Esc does nothing
+            type("80");
+            d->close();
+            QVERIFY(d->isHidden());
+        });
+        QCOMPARE(blackjack().bet, 80);
+        env->openModal(aposta, [&](QDialog* d) {
+            type("250");
+            QTest::keyClick(field(), Qt::Key_Escape);
             QVERIFY(d->isVisible());
             d->close();
         });
-        QCOMPARE(blackjack().bet, 25);
+        QCOMPARE(blackjack().bet, 100);
+        QCOMPARE(aposta->cn->value(), 100);
+        env->openModal(aposta, [&](QDialog* d) { d->close(); });
+        QCOMPARE(blackjack().bet, 5);
+        env->openModal(aposta, [&](QDialog* d) {
+            type("abc");
+            d->close();
+        });
+        QCOMPARE(blackjack().bet, 5);
+    }
+
+    // A deal key held down on the table repeats into the dialog: flagged or not, the repeats
+    // neither bet nor type; the next real press bets once.
+    void heldKeysActOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
+        QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
+        QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+    }
+    void heldKeysActOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, flagged);
+        blackjack().bet = 33;
+        bool open = false;
+        env->openModal(aposta, [&](QDialog* d) {
+            repeatKey(aposta->cn, Qt::Key(key), 1000, 40, flagged);
+            open = d->isVisible();
+            QCOMPARE(field()->text(), QStringLiteral("5"));
+            sendKey(aposta->cn, QEvent::KeyRelease, Qt::Key(key), false, 3000);
+            sendKey(aposta->cn, QEvent::KeyPress, Qt::Key_Return, false, 3500);
+        });
+        QVERIFY(open);
+        QCOMPARE(blackjack().bet, 5);
+        QVERIFY(aposta->isHidden());
     }
 
     void theFieldStartsAtFiveAndSteps()
@@ -277,6 +338,36 @@ private slots:
                 stillOpen = d->isVisible();
             });
             QCOMPARE(stillOpen, !closes);
+        }
+    }
+
+    // Space or Enter held down from the table: its repeats, flagged or not, close no dialog; a
+    // real press closes those that close.
+    void heldKeysCloseNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("flagged");
+        for (const char* name : {"ganhou", "perdeu", "empate", "frm_estourou", "certo"}) {
+            QTest::addRow("%s flagged", name) << QString::fromLatin1(name) << true;
+            QTest::addRow("%s not flagged", name) << QString::fromLatin1(name) << false;
+        }
+    }
+    void heldKeysCloseNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, flagged);
+        QDialog* d = dialog(name);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            bool openWhileHeld = false, openAfter = false;
+            env->openModal(d, [&](QDialog*) {
+                repeatKey(d, key, 1000, 40, flagged);
+                openWhileHeld = d->isVisible();
+                sendKey(d, QEvent::KeyRelease, key, false, 3000);
+                sendKey(d, QEvent::KeyPress, key, false, 3400);
+                openAfter = d->isVisible();
+            });
+            QVERIFY(openWhileHeld);
+            QCOMPARE(openAfter, name == "certo");
         }
     }
 
