@@ -65,12 +65,9 @@ void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
             zor::guarded([this] { Label6MouseDown(); });
         return;
     }
-    // No cancel button: Esc does nothing (see the value screen).
-    if (e->key() == Qt::Key_Escape) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    // Every other key leaves the screen as it is; Esc too, as there is no cancel button (see the
+    // value screen).
+    e->accept();
 }
 
 void Tfrm_CoC2::keyReleaseEvent(QKeyEvent* e)
@@ -81,7 +78,7 @@ void Tfrm_CoC2::keyReleaseEvent(QKeyEvent* e)
             zor::guarded([this] { Label6MouseUp(); });
         return;
     }
-    QDialog::keyReleaseEvent(e);
+    e->accept();
 }
 
 void Tfrm_CoC2::mouseMoveEvent(QMouseEvent* e)

@@ -97,4 +97,10 @@ void Tfrm_CoC2::layout()
     zor::on(gear.config2, &zor::Picture::clicked, this, [] { zor::coin::Gear::open(); });
     zor::on(fundo, &zor::Picture::mouseMoved, this, [this] { FormMouseMove(); });
     zor::on(Label1, &zor::Label::mouseMoved, this, [this] { FormMouseMove(); });
+
+    // The keyboard acts on the window alone: no control takes the focus, so no key can tick a
+    // radio button behind the player's back (Space, the arrows); Enter is "Jogar".
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
+    zor::coin::ignoreKeyRepeats(this);
 }
