@@ -410,11 +410,12 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("transparentCorner");
-        QTest::newRow("table") << "mesa.jpg" << QSize(797, 550) << false;
+        QTest::newRow("table") << "mesa.jpg" << QSize(797, 528) << false;
         QTest::newRow("pile card") << "monte.png" << QSize(71, 100) << true;
         QTest::newRow("face-down card") << "carta.jpg" << QSize(130, 190) << false;
         QTest::newRow("deal lit") << "dar2.png" << QSize(176, 44) << true;
         QTest::newRow("deal pressed") << "dar3.png" << QSize(176, 44) << true;
+        QTest::newRow("stand awake") << "parar1.png" << QSize(176, 44) << true;
         QTest::newRow("stand lit") << "parar2.png" << QSize(176, 44) << true;
         QTest::newRow("bet glyph") << "apostar.png" << QSize(44, 44) << true;
         QTest::newRow("dialog background") << "aposta_fundo.jpg" << QSize(306, 273) << false;
@@ -449,6 +450,32 @@ private slots:
             for (int x = 20; x < 156; ++x)
                 differ += qAbs(qGray(rest.pixel(x, y)) - qGray(lit.pixel(x, y))) > 12 ? 1 : 0;
         QVERIFY2(differ > 300, qPrintable(QString::number(differ)));
+    }
+
+    // The stand button printed on the table is greyed out (no hand); the one shown while the
+    // player holds cards, at rest and lit, is in colour.
+    void theStandButtonIsGreyOnlyWithoutAHand()
+    {
+        auto saturation = [](const QImage& img) {
+            const QImage a = img.convertToFormat(QImage::Format_ARGB32);
+            long sum = 0, n = 0;
+            for (int y = 8; y < 34; ++y)
+                for (int x = 12; x < 164; ++x) {
+                    const QColor c = QColor::fromRgba(a.pixel(x, y));
+                    if (c.alpha() < 250)
+                        continue;
+                    sum += c.hsvSaturation();
+                    ++n;
+                }
+            return n ? int(sum / n) : 0;
+        };
+        const QImage table(":/layout/blackjack/mesa.jpg");
+        const int asleep = saturation(table.copy(566, 476, 176, 44));
+        const int awake = saturation(QImage(":/layout/blackjack/parar1.png"));
+        const int lit = saturation(QImage(":/layout/blackjack/parar2.png"));
+        QVERIFY2(asleep < 60, qPrintable(QString::number(asleep)));
+        QVERIFY2(awake > 120, qPrintable(QString::number(awake)));
+        QVERIFY2(lit > 100, qPrintable(QString::number(lit)));
     }
 };
 

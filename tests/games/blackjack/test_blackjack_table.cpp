@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
@@ -373,6 +374,32 @@ private slots:
         QCOMPARE(blackjack().hits21, 1);
         QCOMPARE(blackjack().step, int(NoHand));
         QCOMPARE(modals(), QStringList({"aposta", "certo"}));
+    }
+
+    // The whole table shows above the status bar; the stand button wakes up (in colour) while
+    // the player holds cards; the card frames lie beneath every card, so no frame line crosses
+    // the face of a card.
+    void theTableLooksWhole()
+    {
+        const QRect table(bj->Image1->mapTo(bj, QPoint(0, 0)), bj->Image1->size());
+        QCOMPARE(table.bottom() + 1, bj->StatusBar1->y());
+        QCOMPARE(table.top(), bj->MainMenu1->height());
+        QCOMPARE(table.width(), 797);
+        // The picture is shown at its own proportions, give or take a row.
+        const QImage picture(":/layout/blackjack/mesa.jpg");
+        QVERIFY2(qAbs(picture.height() - table.height()) <= 6, qPrintable(QString::number(table.height())));
+
+        QVERIFY(bj->p1->isHidden());
+        env->random->script = ranks({10, 10, 10, 2, 3});
+        press();
+        QVERIFY(bj->p1->isVisible());
+        QVERIFY(bj->p1->hasPicture());
+        const QObjectList order = bj->body->children();
+        for (QWidget* card : {bj->dar1, bj->dar2, bj->dar3, bj->dar4, bj->dar5})
+            for (QWidget* f : {bj->Shape1, bj->Shape2, bj->Shape3, bj->Shape4, bj->Shape5, bj->Shape6})
+                QVERIFY2(order.indexOf(f) < order.indexOf(card), qPrintable(f->objectName() + " over " + card->objectName()));
+        standByMouse();
+        QVERIFY(bj->p1->isHidden());
     }
 
     void enterSpaceAndClickDealAlike_data()
