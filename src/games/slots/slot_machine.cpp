@@ -16,6 +16,7 @@
 #include "shell/name_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
@@ -122,14 +123,11 @@ bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() != Qt::Key_Space)
             return false;
-        // Held down, the desktop repeats the key as release and press pairs: the repeated presses
-        // act (and do nothing during a spin), the repeated releases are not a release of the key.
-        if (e->type() == QEvent::KeyPress)
-            zor::guarded([this] { FormKeyDown(Qt::Key_Space); });
-        else if (!k->isAutoRepeat())
-            zor::guarded([this] { FormKeyUp(Qt::Key_Space); });
+        if (watched == MainMenu1 && e->type() == QEvent::KeyPress)
+            leaveMenuBar();
+        zor::guarded([this, k] { spaceKey(k); });
         // Space is the lever here: it must not also open a chooser's list (which would take the
-        // release away from the lever) or press a focused button.
+        // release away from the lever), press a focused button or open a menu of the bar.
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -145,6 +143,43 @@ bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)
     default:
         return false;
     }
+}
+
+void Tfrm_cn::spaceKey(const QKeyEvent* k)
+{
+    const bool repeat = spaceKeys_.isRepeat(k);
+    if (k->type() == QEvent::KeyRelease) {
+        // Held down, the key repeats as release and press pairs, often not flagged as repeats:
+        // a release is the lever's release only when no press of its pair follows it.
+        if (!repeat)
+            spaceUp->setEnabled(true);
+        return;
+    }
+    if (spaceUp->enabled()) {
+        spaceUp->setEnabled(false);
+        if (repeat)
+            return; // still held down
+        FormKeyUp(Qt::Key_Space); // released and pressed again at once: two real events
+    }
+    if (!repeat)
+        FormKeyDown(Qt::Key_Space);
+}
+
+void Tfrm_cn::spaceUpTimer()
+{
+    spaceUp->setEnabled(false);
+    FormKeyUp(Qt::Key_Space);
+}
+
+void Tfrm_cn::leaveMenuBar()
+{
+    if (!MainMenu1->hasFocus())
+        return;
+    // Esc takes the bar out of its keyboard mode and gives the focus back.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(MainMenu1, &esc);
+    if (MainMenu1->hasFocus())
+        setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Helpers ----------------------------------------------------------------------------------
@@ -332,6 +367,7 @@ void Tfrm_cn::FormClose()
     // The state first, so that a picture that fails below cannot leave a half-reset game.
     cn::resetForClose(g);
     syncReelTimers();
+    spaceUp->setEnabled(false);
     verifica->setEnabled(false);
     possible->hide();
     if (!g.unsaved)
