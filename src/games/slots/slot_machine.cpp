@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/services.h"
+#include "platform/signals.h"
 #include "settings/design_screen.h"
 #include "settings/config_screen.h"
 #include "settings/store.h"
@@ -261,7 +262,7 @@ QString Tfrm_cn::nomeBuffer() const
     // The buffer's placeholder (its file could not be read at start-up) is no one's name: the
     // label keeps asking for one, and no save writes the placeholder as the player's name.
     const QString name = zor::setting(Setting::nomecn);
-    return name == zor::SettingsStore::placeholder(Setting::nomecn) ? kNomePadrao : name;
+    return zor::settings().holdsPlaceholder(Setting::nomecn) ? kNomePadrao : name;
 }
 
 void Tfrm_cn::startNotice(const QString& text)
@@ -513,6 +514,10 @@ void Tfrm_cn::lsalvarClick()
     if (nomeCaption_ == kNomePadrao) {
         nomeChamador = zor::kNomeCacaNiquel;
         showModal(frm_nome);
+        // An end requested while the dialog was open ends the save here: nothing is written
+        // and nothing reports success.
+        if (zor::endRequested())
+            return;
         setNome(nomeBuffer());
         nome->show();
         shape->show();
@@ -526,14 +531,19 @@ void Tfrm_cn::lsalvarClick()
     store.set(Setting::duasiguais, cn::savedInt(g.twoEqual));
     store.set(Setting::tresiguais, cn::savedInt(g.threeEqual));
     store.set(Setting::nenhuma, cn::savedInt(g.noMatch));
-    // A file that cannot be written stops the save there: the files before it are written, and
-    // no notice or success message follows.
-    for (Setting s : {Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn, Setting::design,
-                      Setting::duasiguais, Setting::tresiguais, Setting::nenhuma})
-        store.save(s);
+    // The game and the name are written as one set: a failure (a full disk) or a kill leaves
+    // every file as it was, or every file new; after a failure no notice or success message
+    // follows.
+    const bool withName = nomeCaption_ != kNomePadrao;
+    const bool saved = withName
+        ? store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
+                         Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma, Setting::nomecn})
+        : store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
+                         Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma});
+    if (!saved)
+        return;
 
-    if (nomeCaption_ != kNomePadrao) {
-        store.save(Setting::nomecn);
+    if (withName) {
         store.load(Setting::nomecn);
         setNome(store.get(Setting::nomecn));
     } else if (!store.get(Setting::nomecn).isEmpty()) {
