@@ -7,50 +7,12 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
-#include <QKeyEvent>
 
 #include <algorithm>
 #include <cmath>
 
 
 namespace zor::coin {
-
-namespace {
-
-class KeyRepeatFilter final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* e) override
-    {
-        switch (e->type()) {
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-            // A repeated shortcut is taken as this window's own key (accepted), which keeps the
-            // shortcut from firing; the key press that follows is then dropped here too.
-            if (static_cast<QKeyEvent*>(e)->isAutoRepeat()) {
-                e->accept();
-                return true;
-            }
-            break;
-        default:
-            break;
-        }
-        return QObject::eventFilter(watched, e);
-    }
-};
-
-} // namespace
-
-void ignoreKeyRepeats(QWidget* window)
-{
-    auto* filter = new KeyRepeatFilter(window);
-    window->installEventFilter(filter);
-    for (QWidget* w : window->findChildren<QWidget*>())
-        w->installEventFilter(filter);
-}
 
 QString windowCaption()
 {

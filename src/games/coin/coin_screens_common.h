@@ -39,12 +39,6 @@ Gear makeGear(QWidget* parent, int width);
 // picture loader's error as loadFromFile does.
 void loadCoinFace(Picture* picture, const QString& fileName);
 
-// A key held down repeats (the X server sends it again and again while it is down); on the coin
-// screens a key acts once, on its real press and release. Drops every auto-repeated key event
-// of the window and of each of its controls before any handler, focused control or default
-// button sees it. Call once the window's controls are made.
-void ignoreKeyRepeats(QWidget* window);
-
 // A sentence label with a run of blanks where a word label stands ("Escolha um           para
 // jogar: " with "modo"). Its text stays as it is; it draws the run of blanks as wide as it is
 // told, so that the word fits between its neighbours.

@@ -2,6 +2,7 @@
 #include "games/coin/coin_table.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "platform/guard.h"
 
 #include <QFontMetrics>
@@ -281,5 +282,5 @@ void TCoC_jogo::layout()
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
     // A held key acts once: before the preview above, every repeat of it is dropped.
-    zor::coin::ignoreKeyRepeats(this);
+    zor::ignoreKeyRepeats(this);
 }

@@ -2,6 +2,7 @@
 #include "games/coin/mode_dialog.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "games/coin/coin_screens_common.h"
 #include "platform/guard.h"
 
@@ -104,5 +105,5 @@ void Tcoc_modo::layout()
     zor::on(graconf, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
 
     // Enter held down on the table must not confirm this dialog the moment it opens.
-    zor::coin::ignoreKeyRepeats(this);
+    zor::ignoreKeyRepeats(this);
 }

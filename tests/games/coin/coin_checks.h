@@ -51,13 +51,14 @@ inline bool showsCoin(const zor::Picture* p, const QString& file)
 // A key event as the window system delivers it: to the window's focused control, or to the
 // window itself when no control has the focus. `repeat` marks the press or release the X
 // server sends again and again while a key is held down.
-inline void sendKey(QWidget* window, QEvent::Type type, int key, bool repeat = false)
+inline void sendKey(QWidget* window, QEvent::Type type, int key, bool repeat = false, quint64 stamp = 0)
 {
     QWidget* target = window->focusWidget() ? window->focusWidget() : window;
     const QString text = key == Qt::Key_Return ? QStringLiteral("\r")
         : key == Qt::Key_Space                 ? QStringLiteral(" ")
                                                : QString();
     QKeyEvent e(type, key, Qt::NoModifier, text, repeat);
+    e.setTimestamp(stamp);
     QApplication::sendEvent(target, &e);
 }
 

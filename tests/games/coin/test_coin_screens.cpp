@@ -226,6 +226,7 @@ private slots:
         QCOMPARE(cues(), QStringList({"escolher.wav", "escolher2.wav"}));
         QVERIFY(frm_CoC2->isVisible());
         QTest::keyRelease(frm_CoC2, Qt::Key_Return);
+        frm_CoC2->enterUp->tick(); // no press followed the release: it was a real one
         QVERIFY(frm_CoC2->isHidden());
         QVERIFY(CoC_jogo->isVisible());
         CoC_jogo->verifica->tick();
@@ -316,9 +317,21 @@ private slots:
         QCOMPARE(cues(), QStringList({"escolher2.wav"}));
         QVERIFY(frm_CoC2->isVisible());
         QVERIFY(!CoC_jogo->isVisible());
-        sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return);
+        // Pairs the toolkit did not flag: a release and a press with one time stamp.
+        for (quint64 stamp : {1000, 1033, 1066}) {
+            sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return, false, stamp);
+            sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Return, false, stamp);
+            QVERIFY(!frm_CoC2->enterUp->enabled());
+        }
+        QVERIFY(frm_CoC2->isVisible());
+        QCOMPARE(cues(), QStringList({"escolher2.wav"}));
+        // The real release: no press follows it, and the table opens.
+        sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return, false, 2000);
+        QVERIFY(frm_CoC2->isVisible());
+        frm_CoC2->enterUp->tick();
         QVERIFY(frm_CoC2->isHidden());
         QVERIFY(CoC_jogo->isVisible());
+        QVERIFY(!frm_CoC2->enterUp->enabled());
         CoC_jogo->hide();
     }
 
