@@ -14,11 +14,19 @@
 #include "settings/store.h"
 #include "shell/name_dialog.h"
 
+#include "platform/textfile.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
 #include <QRandomGenerator>
 #include <QTest>
+
+#include <csignal>
+#include <sys/stat.h>
 
 using namespace zor;
 
@@ -59,6 +67,32 @@ QByteArray badValue(QRandomGenerator& rng, Setting s)
     default:
         return randomBytes(rng, rng.bounded(1, 8)) + fixed[rng.bounded(int(fixed.size()))];
     }
+}
+
+// Puts a thing that is no small regular file at path (relative to the working folder).
+void putHostile(zortest::TestEnv& env, const QString& path, const QString& kind)
+{
+    env.remove(path);
+    const QString full = env.dir() + "/" + path;
+    if (kind == QLatin1String("fifo"))
+        QCOMPARE(::mkfifo(QFile::encodeName(full).constData(), 0644), 0);
+    else if (kind == QLatin1String("/dev/zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), full));
+    else if (kind == QLatin1String("directory"))
+        QVERIFY(QDir().mkpath(full));
+    else
+        env.writeFile(path, QByteArray(kMaxValueFileBytes + 1, '1'));
+}
+
+const QStringList kHostileKinds = {"fifo", "/dev/zero", "directory", "oversize"};
+
+// The error box a hostile file at path gives, for the kind.
+QString hostileError(const QString& path, const QString& kind)
+{
+    const QString reason = kind == QLatin1String("directory") ? QString::fromLocal8Bit(std::strerror(EISDIR))
+        : kind == QLatin1String("oversize")                    ? QString::fromLocal8Bit(std::strerror(EFBIG))
+                                                               : notRegularFileReason();
+    return QStringLiteral("Cannot open file \"%1\". %2").arg(path, reason);
 }
 
 } // namespace
@@ -132,6 +166,82 @@ private slots:
         }
         // The trees are bad enough to be refused somewhere.
         QVERIFY(errors > 200);
+    }
+
+    // A FIFO (which blocks a careless open for good), a link to /dev/zero (endless), a directory
+    // and an oversize file in place of every value file: the start-up load and each game's
+    // load refuse it with the store's error within a second.
+    void hostileFilesAreRefusedAtOnce()
+    {
+        zortest::TestEnv env(zortest::TestEnv::WithGameFiles);
+        QDir().mkpath(env.dir() + "/Desktop");
+        qputenv("XDG_DESKTOP_DIR", QFile::encodeName(env.dir() + "/Desktop"));
+        createScreens();
+        CoC_jogo->show();
+        frm_cn->show();
+        const auto timed = [](const std::function<void()>& fn) {
+            QElapsedTimer clock;
+            clock.start();
+            guarded(fn);
+            return clock.elapsed();
+        };
+        const QList<Setting> coinGame = {Setting::modo, Setting::dinheiro, Setting::apostas, Setting::ganhou,
+                                         Setting::perdeu, Setting::nome, Setting::valor, Setting::coc};
+        for (const QString& kind : kHostileKinds) {
+            for (Setting s : SettingsStore::kAll) {
+                const QString path = SettingsStore::diskPath(SettingsStore::path(s));
+                const QByteArray keep = env.readFile(path);
+                putHostile(env, path, kind);
+                const QString what = kind + " as " + path;
+                env.dialogs->messages.clear();
+                settings().reset();
+                QVERIFY2(timed([] { Loading->FormShow(); }) < 1000, qPrintable(what));
+                QCOMPARE(env.dialogs->texts("error"), QStringList({hostileError(path, kind)}));
+                QVERIFY(settings().holdsPlaceholder(s));
+
+                // Each game's load of its own files.
+                const bool isCoin = coinGame.contains(s);
+                const bool isSlot = int(s) >= int(Setting::nomecn);
+                if (isCoin || isSlot) {
+                    env.dialogs->messages.clear();
+                    QVERIFY2(timed([isCoin] { isCoin ? CoC_jogo->b8Click() : frm_cn->lcarregarClick(); }) < 1000,
+                             qPrintable(what));
+                    QCOMPARE(env.dialogs->texts("error"), QStringList({hostileError(path, kind)}));
+                    QVERIFY(!env.dialogs->texts("message").join("").contains("sucesso", Qt::CaseInsensitive));
+                }
+                env.remove(path);
+                env.writeFile(path, keep);
+            }
+        }
+        destroyScreens();
+    }
+
+    // The program with a hostile file in place of a settings file and of a game file starts,
+    // shows the error, and still ends on SIGTERM.
+    void endsOnSigtermWithHostileFiles()
+    {
+        for (const QString& kind : kHostileKinds) {
+            zortest::TestEnv env(zortest::TestEnv::WithGameFiles);
+            putHostile(env, "Config/som.txt", kind);
+            putHostile(env, "Config/Jogos/cn/apostas.txt", kind);
+            QProcess program;
+            program.start(QStringLiteral(ZOR_SAVE_LOOP), {QStringLiteral("start"), env.dir()});
+            QElapsedTimer clock;
+            clock.start();
+            QByteArray out;
+            while (!out.contains("ready\n") && clock.elapsed() < 10000 && program.waitForReadyRead(10000))
+                out += program.readAll();
+            QVERIFY2(out.contains("ready\n"), qPrintable(kind + ": " + out));
+            QVERIFY2(out.contains("error: " + hostileError("Config/som.txt", kind).toUtf8()), qPrintable(out));
+            QVERIFY2(out.contains("error: " + hostileError("Config/Jogos/cn/apostas.txt", kind).toUtf8()),
+                     qPrintable(out));
+            clock.restart();
+            ::kill(pid_t(program.processId()), SIGTERM);
+            QVERIFY2(program.waitForFinished(5000), qPrintable(kind));
+            QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+            QCOMPARE(program.exitCode(), 0);
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(QStringLiteral("%1: %2 ms").arg(kind).arg(clock.elapsed())));
+        }
     }
 };
 
