@@ -712,7 +712,7 @@ private slots:
         const QStringList numbers = {"dinheiro", "ganhou", "perdeu", "apostas", "duasiguais", "tresiguais", "nenhuma"};
         const QList<QPair<const char*, QByteArray>> broken = {
             {"empty", QByteArray()},
-            {"line break", QByteArray("120\r\n")},
+            {"two line breaks", QByteArray("120\r\n\r\n")}, // the last one alone is no part of it
             {"binary", QByteArray("\x00\xff\x1b[2J", 6)},
             {"10 MB", QByteArray(10 * 1024 * 1024, '9')},
             {"beyond 32 bits", QByteArray("99999999999")},
@@ -757,6 +757,8 @@ private slots:
         QCOMPARE(errors().size(), 1);
         const QString error = errors()[0];
         QVERIFY2(error.size() < 400, qPrintable(error.left(400)));
+        // A file far larger than any value is refused unread, as a missing one is.
+        missing = missing || content.size() > kMaxValueFileBytes;
         if (missing)
             QVERIFY(error.startsWith("Cannot open file \"Config/Jogos/cn/" + name + ".txt\""));
         else
@@ -791,8 +793,8 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::newRow("empty") << QByteArray();
         QTest::newRow("other case") << QByteArray("ferrari");
-        QTest::newRow("line break") << QByteArray("Ferrari\r\n");
-        QTest::newRow("utf-8") << QByteArray("Bras\xc3\xb5" "es de Times");
+        QTest::newRow("two line breaks") << QByteArray("Ferrari\r\n\r\n");
+        QTest::newRow("utf-8") << QByteArray("Bras\xc3\xb4" "es de Times");
         QTest::newRow("binary") << QByteArray("\x00\x01\x02", 3);
     }
     void aStoredSetNameThatIsNoneOfTheFiveChangesNothing()
@@ -837,10 +839,15 @@ private slots:
     }
 
     // With the name file unreadable at start-up the buffer holds its placeholder: a dialog closed
-    // without a name leaves the prompt, and the save never stores the placeholder as a name.
+    // without a name leaves the prompt, and the save never stores the placeholder as a name. A
+    // player who types the placeholder's text as his name is saved like any other.
     void theNamePlaceholderIsNeverSavedAsAName()
     {
-        settings().set(Setting::nomecn, SettingsStore::placeholder(Setting::nomecn));
+        settings().reset();
+        for (Setting s : SettingsStore::kAll) {
+            if (s != Setting::nomecn)
+                settings().load(s);
+        }
         open();
         QTest::mousePress(cnScreen->nome, Qt::LeftButton, {}, QPoint(4, 4)); // closed without a name
         QCOMPARE(cnScreen->nome->text(), QStringLiteral("Clique aqui para Editar o seu Nome"));
@@ -848,12 +855,20 @@ private slots:
         QCOMPARE(file("Config/Jogos/cn/nome.txt"), QByteArray("Jogador"));
         QCOMPARE(cnScreen->nome->text(), QStringLiteral("Jogador"));
         QVERIFY(errors().isEmpty());
+
+        nameDialogTypes("nomecn");
+        QTest::mousePress(cnScreen->nome, Qt::LeftButton, {}, QPoint(4, 4));
+        QCOMPARE(cnScreen->nome->text(), QStringLiteral("nomecn"));
+        cnScreen->SalvarJogo1->trigger();
+        QCOMPARE(file("Config/Jogos/cn/nome.txt"), QByteArray("nomecn"));
+        QCOMPARE(cnScreen->nome->text(), QStringLiteral("nomecn"));
+        QVERIFY(errors().isEmpty());
     }
 
     void aHugeOrBrokenNameStaysOneShortLine()
     {
         open();
-        env->writeFile("Config/Jogos/cn/nome.txt", QByteArray(10 * 1024 * 1024, 'W') + "\r\nsegunda linha");
+        env->writeFile("Config/Jogos/cn/nome.txt", QByteArray(60 * 1024, 'W') + "\r\nsegunda linha");
         QElapsedTimer clock;
         clock.start();
         cnScreen->CarregarJogo1->trigger();
@@ -861,7 +876,7 @@ private slots:
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(cnScreen->nome->width() <= 520);
         QVERIFY(!cnScreen->nome->text().contains(u'\n'));
-        QCOMPARE(cnScreen->nomeCaption().size(), 10 * 1024 * 1024 + 15);
+        QCOMPARE(cnScreen->nomeCaption().size(), 60 * 1024 + 15);
     }
 
     void aNewGameKeepsTheName()
