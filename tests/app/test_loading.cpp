@@ -3,6 +3,11 @@
 #include "app/loading.h"
 #include "app/screens.h"
 #include "fakes.h"
+#include "games/coin/coin_game.h"
+#include "games/coin/coin_table.h"
+#include "games/slots/slot_game.h"
+#include "games/slots/slot_machine.h"
+#include "platform/guard.h"
 #include "settings/store.h"
 #include "shell/alerta.h"
 #include "shell/game_chooser.h"
@@ -53,6 +58,71 @@ private slots:
         while (QApplication::overrideCursor())
             QApplication::restoreOverrideCursor();
         env.reset();
+    }
+
+    // Every Config file edited with an editor that ends it with a line break (CR LF, LF or CR):
+    // the start-up load, the switches, the theme and each game's load see the values themselves.
+    void valuesEditedWithALineEndWorkEverywhere_data()
+    {
+        QTest::addColumn<QByteArray>("ending");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void valuesEditedWithALineEndWorkEverywhere()
+    {
+        QFETCH(QByteArray, ending);
+        env.reset();
+        env = std::make_unique<zortest::TestEnv>(zortest::TestEnv::WithGameFiles);
+        QDir().mkpath(desktop = env->dir() + "/Desktop");
+        qputenv("XDG_DESKTOP_DIR", desktop.toLocal8Bit());
+        const QMap<QString, QByteArray> values = {
+            {"Config/som.txt", "n"}, {"Config/alerta.txt", "n"}, {"Config/animacao.txt", "n"},
+            {"Config/musica.txt", "n"}, {"Config/cor.txt", "4"}, {"Config/Jogos/coc/modo.txt", "2"},
+            {"Config/Jogos/coc/dinheiro.txt", "-0,5"}, {"Config/Jogos/coc/apostas.txt", "3"},
+            {"Config/Jogos/coc/ganhou.txt", "1"}, {"Config/Jogos/coc/perdeu.txt", "2"},
+            {"Config/Jogos/coc/nome.txt", "Jo\xE3o"}, {"Config/Jogos/coc/valor.txt", "50"},
+            {"Config/Jogos/coc/coc.txt", "Coroa"}, {"Config/Jogos/cn/nome.txt", "Maria"},
+            {"Config/Jogos/cn/design.txt", "Ferrari"}, {"Config/Jogos/cn/dinheiro.txt", "85"},
+            {"Config/Jogos/cn/ganhou.txt", "40"}, {"Config/Jogos/cn/perdeu.txt", "55"},
+            {"Config/Jogos/cn/duasiguais.txt", "4"}, {"Config/Jogos/cn/tresiguais.txt", "1"},
+            {"Config/Jogos/cn/nenhuma.txt", "6"}, {"Config/Jogos/cn/apostas.txt", "11"},
+        };
+        QCOMPARE(values.size(), kSettingCount);
+        for (auto it = values.begin(); it != values.end(); ++it)
+            env->writeFile(it.key(), it.value() + ending);
+        start();
+        QVERIFY(env->dialogs->messages.isEmpty());
+        for (Setting s : SettingsStore::kAll) {
+            const QString path = SettingsStore::diskPath(SettingsStore::path(s));
+            QCOMPARE(setting(s).toLatin1(), values.value(path));
+        }
+        QVERIFY(isOff(Setting::som) && isOff(Setting::msg) && isOff(Setting::animacao) && isOff(Setting::musica));
+
+        CoC_jogo->show();
+        QVERIFY(guarded([] { CoC_jogo->b8Click(); }));
+        const coin::CoinGame& c = coin::game();
+        QCOMPARE(c.side, QStringLiteral("Coroa"));
+        QCOMPARE(c.mode, 2);
+        QCOMPARE(c.coinValue, 50);
+        QCOMPARE(c.money, -0.5);
+        QCOMPARE(c.bets, 3);
+        QCOMPARE(CoC_jogo->nomeCaption(), QStringLiteral("João"));
+
+        frm_cn->show();
+        QVERIFY(guarded([] { frm_cn->lcarregarClick(); }));
+        const cn::SlotGame& g = cn::slotGame();
+        QCOMPARE(g.money, 85);
+        QCOMPARE(g.pulls, 11);
+        QCOMPARE(g.noMatch, 6);
+        QCOMPARE(frm_cn->ComboBox2->currentText(), QStringLiteral("Ferrari"));
+        QCOMPARE(frm_cn->nomeCaption(), QStringLiteral("Maria"));
+        QVERIFY(env->dialogs->texts("error").isEmpty());
+
+        // The next save writes the values without the line break.
+        QVERIFY(guarded([] { frm_cn->lsalvarClick(); }));
+        QCOMPARE(env->readFile("Config/Jogos/cn/apostas.txt"), QByteArray("11"));
+        QCOMPARE(env->readFile("Config/Jogos/cn/nome.txt"), QByteArray("Maria"));
     }
 
     void creationSetsTheTitleThatStays()
