@@ -30,8 +30,9 @@ const QColor kFelt(0x17, 0x6B, 0x34);
 const QColor kFeltDeep(0x07, 0x38, 0x19);
 const QColor kInk(0x3A, 0x22, 0x04);
 
+// The table fills the window between the menu bar and the status bar.
 constexpr int kTableW = 797;
-constexpr int kTableH = 550;
+constexpr int kTableH = 528;
 const QRectF kDeal(566, 424, 176, 44);
 const QRectF kStand(566, 476, 176, 44);
 
@@ -159,7 +160,7 @@ void chipStack(QPainter& p, QPointF base, double r, const QColor& colour, int n)
 
 // ---- Buttons ---------------------------------------------------------------------------------
 
-enum class ButtonState { Rest, Lit, Pressed };
+enum class ButtonState { Asleep, Rest, Lit, Pressed };
 
 // The deal button (gold, with a small fan of cards) and the stand button (silver, with a hand
 // held up), in the given state, filling `r`.
@@ -184,10 +185,16 @@ void paintButton(QPainter& p, const QRectF& r, bool deal, ButtonState state)
         top = state == ButtonState::Rest ? QColor(0xF6, 0xDC, 0x80) : QColor(0xFF, 0xF4, 0xB0);
         bottom = state == ButtonState::Rest ? QColor(0xB8, 0x80, 0x10) : QColor(0xE0, 0x9C, 0x10);
         ink = QColor(0x3A, 0x20, 0x00);
+    } else if (state == ButtonState::Asleep) {
+        // No hand on the table: the stand button is greyed out.
+        top = QColor(0xC8, 0xCA, 0xCE);
+        bottom = QColor(0x7C, 0x80, 0x88);
+        ink = QColor(0x48, 0x4A, 0x52);
     } else {
-        top = state == ButtonState::Rest ? QColor(0xD8, 0xDA, 0xE0) : QColor(0xFF, 0xFF, 0xFF);
-        bottom = state == ButtonState::Rest ? QColor(0x80, 0x84, 0x90) : QColor(0xA8, 0xB0, 0xC4);
-        ink = QColor(0x18, 0x18, 0x24);
+        // A red stop button, awake while the player holds cards.
+        top = state == ButtonState::Rest ? QColor(0xF0, 0x78, 0x6A) : QColor(0xFF, 0xA8, 0x98);
+        bottom = state == ButtonState::Rest ? QColor(0xA8, 0x16, 0x1A) : QColor(0xD0, 0x26, 0x22);
+        ink = QColor(0xFF, 0xF8, 0xF0);
     }
     if (state == ButtonState::Pressed) {
         std::swap(top, bottom);
@@ -245,7 +252,8 @@ void paintButton(QPainter& p, const QRectF& r, bool deal, ButtonState state)
     const QPainterPath text = textPath(deal ? QStringLiteral("Dar as Cartas") : QStringLiteral("Parar"),
                                        font(sans(), 16, QFont::Bold), textBox.center());
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(255, 255, 255, 110));
+    const bool lightInk = ink.lightness() > 128;
+    p.setBrush(lightInk ? QColor(0x50, 0x00, 0x00, 150) : QColor(255, 255, 255, 110));
     p.drawPath(text.translated(0, 1));
     p.setBrush(ink);
     p.drawPath(text);
@@ -310,7 +318,7 @@ QImage renderTable()
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(withAlpha(kGoldLight, 110), 1.4, Qt::DashLine));
     p.drawPath(roundedRect(QRectF(323, 72, 160, 139), 10));
-    p.drawPath(roundedRect(QRectF(308, 413, 186, 113), 10));
+    p.drawPath(roundedRect(QRectF(308, 413, 186, 100), 10));
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(kGoldLight, 150));
     p.drawPath(fittedText(QStringLiteral("BANCA"), font(display(), 20), QRectF(470, 44, 60, 18)));
@@ -321,7 +329,7 @@ QImage renderTable()
         dropShadow(p, roundedRect(QRectF(x + 2, 18, 80, 124), 6), QPointF(3, 4), 8, 70);
 
     // The table's rules, printed in a gold frame at the lower left.
-    const QRectF rules(34, 404, 250, 118);
+    const QRectF rules(34, 396, 250, 114);
     p.setPen(QPen(withAlpha(kGold, 210), 1.6));
     p.setBrush(QColor(0, 0, 0, 46));
     p.drawPath(roundedRect(rules, 10));
@@ -353,10 +361,11 @@ QImage renderTable()
     chipStack(p, QPointF(520, 158), 14, QColor(0x22, 0x22, 0x28), 5);
     chipStack(p, QPointF(548, 150), 14, QColor(0xE8, 0xB8, 0x30), 2);
 
-    // The buttons at rest; the stand button only wakes up while the player holds cards.
+    // The buttons at rest; the stand button, greyed out here, is covered by its awake picture
+    // while the player holds cards.
     paintButton(p, kDeal, true, ButtonState::Rest);
     p.setOpacity(0.8);
-    paintButton(p, kStand, false, ButtonState::Rest);
+    paintButton(p, kStand, false, ButtonState::Asleep);
     p.setOpacity(1.0);
 
     // The padded rail around the table: leather with stitching and a gold inner trim.
@@ -520,10 +529,11 @@ QImage renderLost(const QDir& gameDir)
     grain(img, 0x1057u, 4);
     QPainter p(&img);
     prepare(p);
-    // The house: three cards fanned, 10 + 9 + 2.
-    layCard(p, gameCard(gameDir, QStringLiteral("p (12).jpg")), QRectF(96, 16, 54, 80), -14);
-    layCard(p, gameCard(gameDir, QStringLiteral("o (9).jpg")), QRectF(126, 10, 54, 80), 0);
-    layCard(p, gameCard(gameDir, QStringLiteral("e (2).jpg")), QRectF(156, 16, 54, 80), 14);
+    // The house: three cards fanned, 10 + 6 + 4 = 20, a hand that beats a player who stood on
+    // less (the house's 21 would have been no less possible, but a player's 21 never loses).
+    layCard(p, gameCard(gameDir, QStringLiteral("p (13).jpg")), QRectF(96, 16, 54, 80), -14);
+    layCard(p, gameCard(gameDir, QStringLiteral("o (6).jpg")), QRectF(126, 10, 54, 80), 0);
+    layCard(p, gameCard(gameDir, QStringLiteral("e (4).jpg")), QRectF(156, 16, 54, 80), 14);
     // A spotlight on the house's hand.
     QRadialGradient spot(QPointF(153, 50), 110);
     spot.setColorAt(0, QColor(255, 230, 200, 50));
@@ -677,6 +687,7 @@ QStringList writeBlackjackScreenPictures(const QDir& layoutDir, const QDir& game
     out << write(back, layoutDir, QStringLiteral("carta.jpg"));
     out << write(renderButton(true, ButtonState::Lit), layoutDir, QStringLiteral("dar2.png"));
     out << write(renderButton(true, ButtonState::Pressed), layoutDir, QStringLiteral("dar3.png"));
+    out << write(renderButton(false, ButtonState::Rest), layoutDir, QStringLiteral("parar1.png"));
     out << write(renderButton(false, ButtonState::Lit), layoutDir, QStringLiteral("parar2.png"));
     out << write(renderBetGlyph(), layoutDir, QStringLiteral("apostar.png"));
     out << write(renderDialogBackground(), layoutDir, QStringLiteral("aposta_fundo.jpg"));

@@ -56,7 +56,7 @@ void TLoading::showEvent(QShowEvent* e)
 void TLoading::FormShow()
 {
     resizeClient(kStepping);
-    zor::settings().removeStaleTemporaries();
+    zor::settings().recoverInterruptedSave();
     zor::settings().loadAll();
     CreateShortCut(QCoreApplication::applicationFilePath(), QString(), QDir::currentPath(),
                    QStringLiteral("Cassino ZOR"));

@@ -22,6 +22,11 @@ public:
     bool hasPicture() const { return !layoutPath_.isEmpty() || !pixmap_.isNull(); }
     // Transparent pictures paint their alpha channel over what lies behind them.
     void setStretch(bool on) { stretch_ = on; update(); }
+    // A round picture shows only the disc inscribed in the control, with a smooth edge drawn
+    // at the screen's own resolution; around it lies what is behind the control (a coin drawn
+    // on a square ground shows as the coin alone).
+    void setRound(bool on);
+    bool isRound() const { return round_; }
 
 signals:
     void mouseMoved(Qt::MouseButtons buttons, QPoint pos);
@@ -42,6 +47,7 @@ private:
     mutable QPixmap pixmap_;
     mutable QString layoutPath_;
     bool stretch_ = true;
+    bool round_ = false;
     bool leftDown_ = false;
 };
 

@@ -51,8 +51,10 @@ SettingsStore::SettingsStore()
 
 void SettingsStore::reset()
 {
-    for (Setting s : kAll)
+    for (Setting s : kAll) {
         buffers_[index(s)] = placeholder(s);
+        unset_[index(s)] = true;
+    }
 }
 
 QString SettingsStore::name(Setting s) { return QString::fromLatin1(kEntries[int(s)].name); }
@@ -78,8 +80,12 @@ QString SettingsStore::diskPath(const QString& path)
 
 void SettingsStore::load(Setting s)
 {
-    const QString text = readTextFile(diskPath(path(s)));
+    QString text = readTextFile(diskPath(path(s)));
+    // Line breaks are CR LF by now: a CR or LF alone at the end has become one.
+    if (text.endsWith(QLatin1String("\r\n")))
+        text.chop(2);
     buffers_[index(s)] = text;
+    unset_[index(s)] = false;
 }
 
 void SettingsStore::save(Setting s)
@@ -87,14 +93,39 @@ void SettingsStore::save(Setting s)
     // A buffer that was never loaded nor set still holds its placeholder, which is no value
     // of its setting: its file keeps what it has. Once the program is ending on request,
     // nothing more is written.
-    if (buffers_[index(s)] == placeholder(s) || endRequested())
+    if (unset_[index(s)] || endRequested())
         return;
     writeTextFile(diskPath(path(s)), buffers_[index(s)]);
 }
 
+bool SettingsStore::saveSet(std::initializer_list<Setting> set)
+{
+    if (endRequested())
+        return false;
+    QList<TextFileWrite> files;
+    for (Setting s : set) {
+        if (!unset_[index(s)])
+            files.append({diskPath(path(s)), buffers_[index(s)]});
+    }
+    writeTextFiles(files, diskPath(journalPath()));
+    return true;
+}
+
+QString SettingsStore::journalPath()
+{
+    return QStringLiteral("Config/salvando.lst");
+}
+
+void SettingsStore::recoverInterruptedSave()
+{
+    // The committed set first: its temporaries are the new files, not leftovers.
+    finishInterruptedWrites(diskPath(journalPath()));
+    removeStaleTemporaries();
+}
+
 int SettingsStore::removeStaleTemporaries()
 {
-    int removed = 0;
+    int removed = removeSaveTemporaries(diskPath(journalPath()));
     for (Setting s : kAll)
         removed += removeSaveTemporaries(diskPath(path(s)));
     return removed;

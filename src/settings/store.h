@@ -4,6 +4,7 @@
 // written only by an explicit Save. A buffer holds its file's whole text (line breaks as CR LF).
 #include <QString>
 #include <array>
+#include <initializer_list>
 
 namespace zor {
 
@@ -19,17 +20,39 @@ public:
     SettingsStore();
 
     QString get(Setting s) const { return buffers_[index(s)]; }
-    void set(Setting s, const QString& text) { buffers_[index(s)] = text; }
-    // Reads the file into the buffer. On failure throws the "Cannot open file" AppError and
-    // keeps the buffer's text.
+    void set(Setting s, const QString& text)
+    {
+        buffers_[index(s)] = text;
+        unset_[index(s)] = false;
+    }
+    // Whether the buffer still holds its placeholder: it was neither loaded nor set since the
+    // start (or a reset). A value equal to the placeholder's text ("nomecn" typed as a name)
+    // is a real value.
+    bool holdsPlaceholder(Setting s) const { return unset_[index(s)]; }
+    // Reads the file into the buffer (see readTextFile). One line break at the very end of the
+    // file (CR LF, LF or CR, as text editors add) is not part of the value and is dropped. On
+    // failure throws the "Cannot open file" AppError and keeps the buffer's text.
     void load(Setting s);
     // Writes the buffer to its file (see writeTextFile). Throws the "Cannot create file" AppError.
     // A buffer still holding its placeholder is not written, nor anything once the program is
     // ending on request.
     void save(Setting s);
+    // Writes the buffers to their files as one set (see writeTextFiles): after a failure, and
+    // after a kill at any instant followed by recoverInterruptedSave, either every file holds
+    // its new text or every file its old one. A failure throws the "Cannot create file" AppError
+    // of the first file that could not be written, with no file changed. Buffers holding their
+    // placeholders are left out. Returns false, writing nothing, once the program is ending on
+    // request: the caller then reports nothing either.
+    bool saveSet(std::initializer_list<Setting> set);
+    // At start-up, before the first load: finishes the set a killed saveSet had committed and
+    // removes the temporaries of saves killed before their commit, so every set is whole, old
+    // or new. Throws the "Cannot create file" AppError if a committed set cannot be finished.
+    void recoverInterruptedSave();
     // Removes the temporary files that saves killed before their rename left beside the
     // store's files (and nothing else). Returns how many were removed.
     int removeStaleTemporaries();
+    // The journal of a set being saved; it exists only while saveSet renames.
+    static QString journalPath();
     // The start-up load: every buffer in table order; the first failure stops it, leaving the
     // buffers after it untouched.
     void loadAll();
@@ -55,6 +78,7 @@ public:
 private:
     static int index(Setting s) { return int(s); }
     std::array<QString, kSettingCount> buffers_;
+    std::array<bool, kSettingCount> unset_;
 };
 
 // The one store of the program, alive for the whole run.

@@ -3,6 +3,7 @@
 #include "controls/form.h"
 #include "platform/guard.h"
 #include "platform/services.h"
+#include "platform/textfile.h"
 #include "settings/store.h"
 #include "settings/theme.h"
 
@@ -43,8 +44,10 @@ void Tfrm_nome::Button1MouseMove()
 
 void Tfrm_nome::Button1Click()
 {
-    // Only an empty name is refused; blanks and any other characters are taken as typed.
-    if (Edit1->text().isEmpty()) {
+    // An empty name is refused, and so is a name with letters the game's files cannot hold
+    // (they are Windows-1252): "Ωmega" would be saved as "?mega". Blanks and every other
+    // character are taken as typed.
+    if (Edit1->text().isEmpty() || !zor::fitsCp1252(Edit1->text())) {
         zor::dialogs().message(QStringLiteral("Preencha o Nome sem Caracteres Especiais !"));
         Edit1->setFocus();
         return;

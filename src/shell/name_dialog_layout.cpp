@@ -4,8 +4,7 @@
 #include "controls/focus_ring.h"
 #include "controls/form.h"
 #include "platform/guard.h"
-
-#include <limits>
+#include "platform/textfile.h"
 
 void Tfrm_nome::layout()
 {
@@ -22,8 +21,9 @@ void Tfrm_nome::layout()
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(12, 34, 160, 23);
     Edit1->setFont(zor::verdana(8));
-    // A name may be as long as the player likes.
-    Edit1->setMaxLength(std::numeric_limits<int>::max());
+    // A name may be as long as a value file holds (Windows-1252: one byte a letter), so that
+    // every name typed can be saved and read back.
+    Edit1->setMaxLength(int(zor::kMaxValueFileBytes));
 
     Button1 = new zor::Button(this, QStringLiteral("Button1"), QStringLiteral("Salvar !"), QRect(182, 33, 76, 25));
     Button1->setCursor(Qt::PointingHandCursor);

@@ -7,9 +7,46 @@
 
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPainter>
 #include <QTest>
 
 using namespace zor;
+
+namespace {
+
+// A picture of four coloured quarters, `side` pixels square, with the given pixel ratio.
+QPixmap quarters(int side, qreal ratio)
+{
+    QImage img(side, side, QImage::Format_RGB32);
+    QPainter p(&img);
+    p.fillRect(0, 0, side / 2, side / 2, Qt::red);
+    p.fillRect(side / 2, 0, side - side / 2, side / 2, Qt::green);
+    p.fillRect(0, side / 2, side / 2, side - side / 2, Qt::blue);
+    p.fillRect(side / 2, side / 2, side - side / 2, side - side / 2, Qt::yellow);
+    p.end();
+    QPixmap pm = QPixmap::fromImage(img);
+    pm.setDevicePixelRatio(ratio);
+    return pm;
+}
+
+// The control as a screen of the given pixel ratio shows it, on a transparent ground.
+QImage rendered(QWidget* w, qreal ratio)
+{
+    QImage img((QSizeF(w->size()) * ratio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(ratio);
+    img.fill(Qt::transparent);
+    w->render(&img, QPoint(), QRegion(), QWidget::DrawChildren);
+    img.setDevicePixelRatio(1);
+    return img.convertToFormat(QImage::Format_ARGB32);
+}
+
+// The colour at a fraction of the picture's width and height.
+QColor at(const QImage& img, qreal fx, qreal fy)
+{
+    return img.pixelColor(int(fx * img.width()), int(fy * img.height()));
+}
+
+} // namespace
 
 class Controls : public QObject {
     Q_OBJECT
@@ -105,6 +142,59 @@ private slots:
         QCOMPARE(events.mid(0, 6), QStringList({"press", "click", "release", "rpress", "release", "move"}));
         // A hotspot without picture still takes the mouse.
         QVERIFY(!p.hasPicture());
+    }
+
+    // Whatever the screen's pixel ratio (1, 1.25, 1.5, 2) and whichever picture it was given
+    // (the plain one or its twin at twice the size), a picture fills its whole control, the
+    // same composition as at 1x: no half-size copy in a corner.
+    void picturesFillTheirControlAtEveryPixelRatio()
+    {
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            for (const qreal own : {1.0, 2.0}) {
+                Picture p(nullptr, "cara", {0, 0, 146, 146});
+                p.setPicture(quarters(int(146 * own), own));
+                const QImage img = rendered(&p, ratio);
+                const QString what = QStringLiteral("ratio %1, picture at %2x").arg(ratio).arg(own);
+                QCOMPARE(img.size(), (QSizeF(146, 146) * ratio).toSize());
+                QVERIFY2(at(img, 0.05, 0.05) == Qt::red, qPrintable(what));
+                QVERIFY2(at(img, 0.95, 0.05) == Qt::green, qPrintable(what));
+                QVERIFY2(at(img, 0.05, 0.95) == Qt::blue, qPrintable(what));
+                QVERIFY2(at(img, 0.95, 0.95) == Qt::yellow, qPrintable(what));
+            }
+        }
+    }
+
+    // A round picture shows the inscribed disc only: its corners are what lies behind (here
+    // nothing), its middle the picture, at every pixel ratio and for both pictures.
+    void roundPicturesCutTheirDiscAtEveryPixelRatio()
+    {
+        for (const qreal ratio : {1.0, 1.25, 1.5, 2.0}) {
+            for (const qreal own : {1.0, 2.0}) {
+                Picture p(nullptr, "coroa", {0, 0, 148, 148});
+                p.setPicture(quarters(int(148 * own), own));
+                p.setRound(true);
+                QVERIFY(p.isRound());
+                const QImage img = rendered(&p, ratio);
+                const QString what = QStringLiteral("ratio %1, picture at %2x").arg(ratio).arg(own);
+                for (const QPointF corner : {QPointF(0.03, 0.03), QPointF(0.97, 0.03), QPointF(0.03, 0.97),
+                                             QPointF(0.97, 0.97), QPointF(0.12, 0.12), QPointF(0.88, 0.88)})
+                    QVERIFY2(at(img, corner.x(), corner.y()).alpha() == 0, qPrintable(what));
+                // Just inside the disc, on each side: the picture's own colour, fully drawn.
+                QVERIFY2(at(img, 0.25, 0.25) == Qt::red, qPrintable(what));
+                QVERIFY2(at(img, 0.75, 0.25) == Qt::green, qPrintable(what));
+                QVERIFY2(at(img, 0.25, 0.75) == Qt::blue, qPrintable(what));
+                QVERIFY2(at(img, 0.75, 0.75) == Qt::yellow, qPrintable(what));
+                QVERIFY2(at(img, 0.5, 0.02).alpha() == 255, qPrintable(what)); // the top of the disc
+                QVERIFY2(at(img, 0.02, 0.5).alpha() == 255, qPrintable(what));
+                // The edge is smooth: some pixels are partly covered.
+                int partial = 0;
+                for (int x = 0; x < img.width(); ++x) {
+                    const int a = img.pixelColor(x, img.height() / 5).alpha();
+                    partial += a > 0 && a < 255;
+                }
+                QVERIFY2(partial >= 2, qPrintable(what));
+            }
+        }
     }
 
     void pictureFilesLoadByExtension()

@@ -208,6 +208,80 @@ if reach_chooser $s && open_table "chooser"; then
         show_windows
     fi
 
+    # Keys held down as a player holds them (xdotool keydown, 2.5 s, keyup): the X server repeats
+    # them (proved on the bet field, where a held digit types on), and the repeats act nowhere.
+    # At rest a held Enter deals once: one bet dialog, still open when the key comes up.
+    timeout 5 xdotool windowactivate --sync "$TABLE" >/dev/null 2>&1
+    sleep 0.3
+    xdotool keydown Return
+    sleep 2.5
+    xdotool keyup Return
+    sleep 0.3
+    if bet=$(xs_find "$APP_PID" "$BET_TITLE"); then
+        ok "held Enter at rest: the bet dialog stays up through the repeats"
+        check "held Enter at rest: no outcome dialog and no card message" [ -z "$(outcome_up)" ]
+        # The X server repeats held keys: a held 7 types on in the amount field.
+        xs_key "$bet" ctrl+a 7
+        sleep 0.2
+        import -window root "$WORK/$s/bet-one.png" 2>/dev/null
+        timeout 5 xdotool windowactivate --sync "$bet" >/dev/null 2>&1
+        xdotool keydown 7
+        sleep 1.5
+        xdotool keyup 7
+        sleep 0.2
+        import -window root "$WORK/$s/bet-held.png" 2>/dev/null
+        n=$(client_diff "$WORK/$s/bet-one.png" "$WORK/$s/bet-held.png" "$bet" 74 22 118 62)
+        check "held 7 in the amount field types on: the server repeats held keys ($n pixels changed)" [ "$n" -gt 150 ]
+        # The bet taken, the table deals two cards, no more.
+        xs_key "$bet" ctrl+a 5 0
+        import -window root "$WORK/$s/held-before.png" 2>/dev/null
+        timeout 5 xdotool windowactivate --sync "$bet" >/dev/null 2>&1
+        xdotool key Return
+        check "bet dialog: Enter bets" xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
+        sleep 0.4
+        import -window root "$WORK/$s/held-dealt.png" 2>/dev/null
+        n=$(client_diff "$WORK/$s/held-before.png" "$WORK/$s/held-dealt.png" "$TABLE" 320 $((MENU_H + 425)) 60 89)
+        check "held Enter at rest: the hand is dealt once the bet is taken ($n pixels changed)" [ "$n" -gt 2000 ]
+        n=$(client_diff "$WORK/$s/held-before.png" "$WORK/$s/held-dealt.png" "$TABLE" 416 $((MENU_H + 440)) 60 60)
+        check "held Enter at rest: no third card ($n pixels changed where it would lie)" [ "$n" -lt 200 ]
+
+        # Mid-hand a held Space draws one card; a dialog it brings up stays up through the
+        # repeats.
+        timeout 5 xdotool windowactivate --sync "$TABLE" >/dev/null 2>&1
+        xdotool keydown space
+        sleep 2.5
+        xdotool keyup space
+        sleep 0.4
+        import -window root "$WORK/$s/held-mid.png" 2>/dev/null
+        cp "$WORK/$s/held-mid.png" "$SHOTS/blackjack-held-space.png"
+        outcome=$(outcome_up)
+        if [ -n "$outcome" ]; then
+            ok "held Space mid-hand: the third card ended the hand, and its dialog stays up (\"$outcome\")"
+            case $outcome in
+            certo | estourou | empate) ok "held Space mid-hand: the dialog is that of a third card's ending" ;;
+            *) not_ok "held Space mid-hand: the dialog is that of a third card's ending (not \"$outcome\")" ;;
+            esac
+            record_outcome "$outcome"
+            close_outcome "$outcome"
+        else
+            n=$(client_diff "$WORK/$s/held-dealt.png" "$WORK/$s/held-mid.png" "$TABLE" 412 $((MENU_H + 440)) 36 60)
+            check "held Space mid-hand: the third card is drawn ($n pixels changed)" [ "$n" -gt 800 ]
+            n=$(client_diff "$WORK/$s/held-dealt.png" "$WORK/$s/held-mid.png" "$TABLE" 450 $((MENU_H + 440)) 40 60)
+            check "held Space mid-hand: no fourth card ($n pixels changed where it would lie)" [ "$n" -lt 200 ]
+            point "$TABLE" "$STAND_X" $((MENU_H + 498))
+            xdotool click 1
+            outcome=$(wait_outcome 3000)
+            if [ -n "$outcome" ]; then
+                record_outcome "$outcome"
+                close_outcome "$outcome"
+            fi
+        fi
+        check "after the held keys the table is at rest, no dialog open" [ -z "$(outcome_up)" ]
+    else
+        not_ok "held Enter at rest: the bet dialog stays up through the repeats"
+        show_windows
+    fi
+
     # More hands, standing after two cards every other hand, until each outcome has been seen
     # or 90 s have passed.
     deadline=$(($(xs_now_ms) + 90000))

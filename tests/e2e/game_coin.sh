@@ -223,5 +223,93 @@ if to_table "second run" "" 530 282 340 254; then
     sleep 0.3
     end_game "second run"
 fi
+# ---------------------------------------------------------------------------------------------
+# Keys held down as a player holds them: the X server repeats them while they are down.
+
+# hold <window> <key> <seconds>: the key down for that long, then up.
+hold() {
+    timeout 5 xdotool windowactivate --sync "$1" >/dev/null 2>&1
+    timeout 5 xdotool keydown "$2"
+    sleep "$3"
+    timeout 5 xdotool keyup "$2"
+}
+
+# boxes: how many message boxes of the program are on view.
+boxes() { xs_windows "$APP_PID" | awk -v t="$APP_TITLE" '{ $1 = ""; sub(/^ /, ""); if ($0 == t) n++ } END { print n + 0 }'; }
+
+s=coin-held
+new_game $s
+cfg=$G/Config/Jogos/coc
+xset r on
+check "the X server repeats held keys" sh -c "xset q | grep -q 'auto repeat:  on'"
+if reach_chooser $s && to_table "held keys" "" 530 282 340 254; then
+    # Enter held on "Escolher Modo": the mode dialog opens and stays, its repeats confirm nothing.
+    hold "$TABLE" Return 2.5
+    if mode=$(xs_find "$APP_PID" "$MODE_TITLE"); then
+        ok "held Enter: the mode dialog opens and waits for the player"
+        xs_key "$mode" Return
+        xs_wait_gone "$APP_PID" "$MODE_TITLE" 2000
+    else
+        not_ok "held Enter: the mode dialog opens and waits for the player"
+        show_windows
+    fi
+    sleep 0.3
+    # Held at rest through a whole random-stop toss: one toss. Then a toss started with one
+    # press and Enter held while it turns: nothing more.
+    hold "$TABLE" Return 2.5
+    sleep 1.5
+    xs_key "$TABLE" Return
+    sleep 0.2
+    hold "$TABLE" Return 2.5
+    sleep 1.5
+    # Player stop: reset, choose "Parada pelo Jogador", then Space held in the middle of a toss
+    # stops it once; held at rest it warns once.
+    tab $TAB_OPTIONS
+    click_at "$TABLE" 363 348 # "Zerar Cara ou Coroa"
+    sleep 0.3
+    tab $TAB_MONEY
+    xs_key "$TABLE" Return
+    if mode=$(xs_wait_window "$APP_PID" "$MODE_TITLE" 3000); then
+        click_at "$mode" 20 147
+        xs_key "$mode" Return
+        xs_wait_gone "$APP_PID" "$MODE_TITLE" 2000
+    fi
+    sleep 0.3
+    xs_key "$TABLE" Return
+    sleep 0.5
+    hold "$TABLE" space 2.5
+    sleep 0.5
+    check "held Space mid-toss: no warning (found $(boxes))" [ "$(boxes)" = 0 ]
+    hold "$TABLE" space 2.5
+    sleep 0.5
+    # The warning's own OK button may take the held key's later repeats and close it; never
+    # more than the one warning shows.
+    check "held Space at rest: at most one warning (found $(boxes))" [ "$(boxes)" -le 1 ]
+    if box=$(xs_find "$APP_PID" "$APP_TITLE"); then
+        xs_key "$box" Return
+        xs_wait_gone "$APP_PID" "$APP_TITLE" 2000
+    fi
+    shot coin-held
+    tab $TAB_BETS
+    shot coin-held-bets
+    # The counts, through a save.
+    tab $TAB_OPTIONS
+    click_at "$TABLE" 363 384
+    if name=$(xs_wait_window "$APP_PID" "$NAME_TITLE" 3000); then
+        sleep 0.3
+        xs_key "$name" ctrl+a
+        timeout 5 xdotool type --delay 40 "Rui"
+        xs_key "$name" Return
+        xs_wait_gone "$APP_PID" "$NAME_TITLE" 2000
+    fi
+    sleep 0.5
+    won=$(cat "$cfg/ganhou.txt" 2>/dev/null) lost=$(cat "$cfg/perdeu.txt" 2>/dev/null)
+    check "held keys: three tosses in all, one since the reset ($(contents "$cfg/apostas.txt" "$cfg/ganhou.txt" "$cfg/perdeu.txt" "$cfg/dinheiro.txt" "$cfg/modo.txt"))" \
+        [ "$(cat "$cfg/apostas.txt")/$((${won:-0} + ${lost:-0}))" = 1/3 ]
+    check "held keys: the money since the reset is one toss of 1 real ($(contents "$cfg/dinheiro.txt"))" \
+        grep -qxE -- '-?1' "$cfg/dinheiro.txt"
+    check "held keys: the mode is player stop" file_holds "$cfg/modo.txt" 2
+    stop_game
+fi
 note "run took $(($(xs_now_ms) - started)) ms; screenshots in $SHOTS"
 finish

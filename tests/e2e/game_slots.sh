@@ -99,6 +99,60 @@ if reach_chooser $s && open_machine $s; then
     check "slot machine: the result shows about 5.4 s after the release (${took} ms)" between "$took" 4500 7500
     sleep 0.3
 
+    # Space held down at rest (2.5 s) is one pull, started by the real release: the lever stays
+    # down through the repeats and the reels rest until the key comes up.
+    sleep 2.8 # the amount label has gone
+    machine_shot "$WORK/$s/rest2.png"
+    timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1
+    xdotool keydown space
+    sleep 2.5
+    n=$(reel_moved "$WORK/$s/rest2.png" "$WORK/$s/held.png")
+    check "held Space at rest: no spin while the key is down ($n pixels changed)" [ "$n" -lt 2000 ]
+    xdotool keyup space
+    sleep 1
+    n=$(reel_moved "$WORK/$s/rest2.png" "$WORK/$s/held-spin.png")
+    check "held Space at rest: its release starts the spin ($n pixels changed)" [ "$n" -gt 2000 ]
+    # Held again mid-spin and let go mid-spin: nothing; held again mid-spin and let go after the
+    # result: nothing either.
+    xdotool keydown space
+    sleep 2
+    xdotool keyup space
+    sleep 0.5
+    xdotool keydown space
+    sleep 2.5
+    read -r _ n < <(wait_change "$WORK/$s/rest2.png" "$WORK/$s/held-result.png" $((SX + 600)) $((SY + 227)) 124 28 150 3000)
+    check "held Space mid-spin: the spin ends with its result ($n pixels changed)" [ "$n" -gt 150 ]
+    sleep 0.5
+    xdotool keyup space
+    sleep 1.2
+    n=$(reel_moved "$WORK/$s/held-result.png" "$WORK/$s/after-held.png")
+    check "held Space mid-spin, let go after the result: no new spin ($n pixels changed)" [ "$n" -lt 2000 ]
+
+    # The mouse pressed on the lever during a spin and let go after the result: no new pull and
+    # no jam; the next pull spins to a result as usual.
+    sleep 2.8
+    machine_shot "$WORK/$s/rest3.png"
+    xs_key "$CN" space
+    sleep 2
+    point "$CN" $((SX + 700)) $((SY + 100))
+    xdotool mousedown 1
+    read -r _ n < <(wait_change "$WORK/$s/rest3.png" "$WORK/$s/press-result.png" $((SX + 600)) $((SY + 227)) 124 28 150 6000)
+    check "lever held mid-spin: the spin ends with its result ($n pixels changed)" [ "$n" -gt 150 ]
+    sleep 0.5
+    xdotool mouseup 1
+    sleep 1.2
+    n=$(reel_moved "$WORK/$s/press-result.png" "$WORK/$s/after-press.png")
+    check "lever held mid-spin, let go after the result: no new spin ($n pixels changed)" [ "$n" -lt 2000 ]
+    sleep 2.8
+    machine_shot "$WORK/$s/rest4.png"
+    xs_key "$CN" space
+    sleep 1.5
+    n=$(reel_moved "$WORK/$s/rest4.png" "$WORK/$s/unjammed.png")
+    check "after that the next pull spins ($n pixels changed)" [ "$n" -gt 2000 ]
+    read -r _ n < <(wait_change "$WORK/$s/rest4.png" "$WORK/$s/unjammed-result.png" $((SX + 600)) $((SY + 227)) 124 28 150 7000)
+    check "and ends with a result: the machine did not jam ($n pixels changed)" [ "$n" -gt 150 ]
+    sleep 0.3
+
     # Ctrl+S asks for a name first, then writes the nine files.
     xs_key "$CN" ctrl+s
     if name=$(xs_wait_window "$APP_PID" "$NAME_TITLE" 3000); then
@@ -106,6 +160,10 @@ if reach_chooser $s && open_machine $s; then
         sleep 0.3
         timeout 5 xdotool windowactivate --sync "$name" >/dev/null 2>&1
         xdotool type --delay 30 "$PLAYER"
+        # The X server repeats a held key: a held "a" types on in the name field.
+        xdotool keydown a
+        sleep 1.2
+        xdotool keyup a
         xdotool key Return
         check "name dialog: Enter closes it" xs_wait_gone "$APP_PID" "$NAME_TITLE" 2000
         sleep 0.3
@@ -120,17 +178,16 @@ if reach_chooser $s && open_machine $s; then
     two=$(cat "$(cn_file duasiguais)") three=$(cat "$(cn_file tresiguais)") none=$(cat "$(cn_file nenhuma)")
     money=$(cat "$(cn_file dinheiro)") won=$(cat "$(cn_file ganhou)") lost=$(cat "$(cn_file perdeu)")
     note "saved: $(contents "$G"/Config/Jogos/cn/*.txt)"
-    check "save: one pull is stored" file_holds "$(cn_file apostas)" 1
-    ones=0 zeros=0
-    for c in "$two" "$three" "$none"; do
-        [ "$c" = 1 ] && ones=$((ones + 1))
-        [ "$c" = 0 ] && zeros=$((zeros + 1))
-    done
-    check "save: exactly one of the three counts is 1 ($two, $three, $none)" [ "$ones$zeros" = 12 ]
+    # The tap, the held Space, and the two taps around the held lever: four pulls, no more.
+    check "save: four pulls are stored, the held keys and the held lever made one" file_holds "$(cn_file apostas)" 4
+    check "save: four results counted ($two + $three + $none)" [ "$((two + three + none))" = 4 ]
     check "save: money = 100 + won - lost ($money = 100 + $won - $lost)" [ "$((100 + won - lost))" = "$money" ]
-    check "save: the stake and the result are in the totals" [ "$lost" -ge 10 ]
+    check "save: the four stakes and the results are in the totals" [ "$lost" -ge 40 ]
     check "save: the symbol set is stored as \"Tema do Cassino ZOR\"" file_holds "$(cn_file design)" "Tema do Cassino ZOR"
-    check "save: the typed name is stored" file_holds "$(cn_file nome)" "$PLAYER"
+    stored=$(cat "$(cn_file nome)")
+    note "stored name: $stored"
+    repeated_name() { [ "${stored#"$PLAYER"}" != "$stored" ] && [ "${#stored}" -ge $((${#PLAYER} + 4)) ]; }
+    check "save: the typed name is stored, with the held key's repeats (the server repeats)" repeated_name
     check "save: nothing but the value, no line break" [ "$(stat -c %s "$(cn_file dinheiro)")" = "${#money}" ]
 
     # The two other tabs.
@@ -189,9 +246,11 @@ if reach_chooser $s && open_machine "$s restart"; then
     sleep 0.5
     xs_key "$CN" ctrl+o
     sleep 0.5
+    # Space held down for 3 s with no money: one warning, at the real release.
     timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1
     xdotool keydown space
-    sleep 0.2
+    sleep 3
+    check "slot machine: no warning while Space is held" [ -z "$(xs_find "$APP_PID" "$APP_TITLE")" ]
     xdotool keyup space
     if box=$(xs_wait_window "$APP_PID" "$APP_TITLE" 3000); then
         ok "slot machine: with a saved money of 0 the next pull shows the out-of-money warning"
@@ -199,11 +258,13 @@ if reach_chooser $s && open_machine "$s restart"; then
         shot slots-out-of-money
         xs_key "$box" Return
         check "warning: Enter closes it" xs_wait_gone "$APP_PID" "$APP_TITLE" 2000
+        sleep 1
+        check "slot machine: the held Space warned once" [ -z "$(xs_find "$APP_PID" "$APP_TITLE")" ]
     else
         not_ok "slot machine: with a saved money of 0 the next pull shows the out-of-money warning"
         show_windows
     fi
-    check "slot machine: the refused pull is not counted" file_holds "$(cn_file apostas)" 1
+    check "slot machine: the refused pull is not counted" file_holds "$(cn_file apostas)" 4
 
     # The close box goes back to the chooser, and the chooser's to the menu.
     xs_close "$CN"

@@ -8,7 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
+#include <QElapsedTimer>
 #include <QTest>
+
+#include <cerrno>
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 using namespace zor;
 
@@ -74,6 +82,72 @@ private slots:
         QCOMPARE(failureOf([] { readTextFile("nada.txt"); }),
                  QStringLiteral("Cannot open file \"nada.txt\". No such file or directory"));
         QVERIFY(failureOf([] { readTextFile("Config"); }).startsWith("Cannot open file \"Config\"."));
+    }
+
+    // Anything but a regular file is refused at once, before a byte is read: a FIFO with no
+    // writer, a device (a link to /dev/zero), a directory, a socket; and so is a file past the
+    // cap. None of them may block or fill the memory.
+    void onlySmallRegularFilesAreRead()
+    {
+        zortest::TestEnv env;
+        const QByteArray fifo = QFile::encodeName(env.dir() + "/fifo.txt");
+        QCOMPARE(::mkfifo(fifo.constData(), 0644), 0);
+        QVERIFY(QFile::link("/dev/zero", env.dir() + "/zero.txt"));
+        QVERIFY(QDir().mkdir(env.dir() + "/dir.txt"));
+        const int sock = ::socket(AF_UNIX, SOCK_STREAM, 0);
+        sockaddr_un addr = {};
+        addr.sun_family = AF_UNIX;
+        const QByteArray sockPath = QFile::encodeName(env.dir() + "/sock.txt");
+        if (sockPath.size() < qsizetype(sizeof addr.sun_path)) {
+            std::memcpy(addr.sun_path, sockPath.constData(), sockPath.size());
+            QCOMPARE(::bind(sock, reinterpret_cast<sockaddr*>(&addr), sizeof addr), 0);
+        }
+        env.writeFile("big.txt", QByteArray(kMaxValueFileBytes + 1, 's'));
+        QVERIFY(QFile::link(env.dir() + "/big.txt", env.dir() + "/biglink.txt"));
+        const QString notRegular = notRegularFileReason();
+        const QList<QPair<QString, QString>> cases = {
+            {"fifo.txt", notRegular},
+            {"zero.txt", notRegular},
+            {"dir.txt", QString::fromLocal8Bit(std::strerror(EISDIR))},
+            {"big.txt", QString::fromLocal8Bit(std::strerror(EFBIG))},
+            {"biglink.txt", QString::fromLocal8Bit(std::strerror(EFBIG))},
+            {"sock.txt", notRegular},
+        };
+        for (const auto& [name, reason] : cases) {
+            QElapsedTimer clock;
+            clock.start();
+            QCOMPARE(failureOf([&] { readTextFile(name); }),
+                     QStringLiteral("Cannot open file \"%1\". %2").arg(name, reason));
+            QVERIFY2(clock.elapsed() < 1000, qPrintable(name));
+        }
+        ::close(sock);
+        // Saving onto them is refused too, and leaves them as they are.
+        for (const QString& name : {QStringLiteral("fifo.txt"), QStringLiteral("zero.txt"), QStringLiteral("dir.txt")})
+            QVERIFY(failureOf([&] { writeTextFile(name, "s"); }).startsWith(QStringLiteral("Cannot create file \"%1\". ").arg(name)));
+        QVERIFY(QFileInfo(env.dir() + "/zero.txt").isSymLink());
+        QVERIFY(QFileInfo(env.dir() + "/dir.txt").isDir());
+        // A link to a regular file is followed: the target gets the text, the link stays.
+        env.writeFile("real.txt", "old");
+        QVERIFY(QFile::link(env.dir() + "/real.txt", env.dir() + "/link.txt"));
+        writeTextFile("link.txt", "new");
+        QVERIFY(QFileInfo(env.dir() + "/link.txt").isSymLink());
+        QCOMPARE(env.readFile("real.txt"), QByteArray("new"));
+    }
+
+    void utf8IsReadOnlyWhenItHoldsLetters()
+    {
+        QCOMPARE(decodeValueBytes(QStringLiteral("João").toUtf8()), QStringLiteral("João"));
+        QCOMPARE(decodeValueBytes("Jo\xE3o"), QStringLiteral("João"));
+        QCOMPARE(decodeValueBytes("plain"), QStringLiteral("plain"));
+        // Overlong forms and lone surrogates are no UTF-8.
+        QCOMPARE(decodeValueBytes("\xC3\x81\xC0\x80"), fromCp1252("\xC3\x81\xC0\x80"));
+        QCOMPARE(decodeValueBytes("\xC3\x81\xED\xA0\x80"), fromCp1252("\xC3\x81\xED\xA0\x80"));
+        QCOMPARE(decodeValueBytes("\xC3\x81"), QStringLiteral("Á"));
+        // Saves are Windows-1252 whenever the text fits it.
+        QCOMPARE(encodeValueText(QStringLiteral("João €")), QByteArray("Jo\xE3o \x80"));
+        QVERIFY(fitsCp1252(QStringLiteral("Ação Œ™")));
+        QVERIFY(!fitsCp1252(QStringLiteral("Ωmega")));
+        QCOMPARE(decodeValueBytes(encodeValueText(QStringLiteral("Ωmega"))), QStringLiteral("Ωmega"));
     }
 
     void saveWritesExactBytesWithoutTemporaryLeftovers()

@@ -2,6 +2,7 @@
 // survives each failure.
 #include "fakes.h"
 #include "platform/errors.h"
+#include "platform/textfile.h"
 #include "settings/store.h"
 
 #include <QDir>
@@ -58,23 +59,106 @@ private slots:
             QVERIFY2(!store.get(s).endsWith("\n"), qPrintable(SettingsStore::name(s)));
     }
 
-    void loadTakesTheWholeTextUnparsed()
+    // One line break at the end of a file, as every text editor adds, is not part of the value;
+    // anything else is kept whole.
+    void loadDropsOneTrailingLineBreakAndKeepsTheRest()
     {
         zortest::TestEnv env;
         SettingsStore store;
-        env.writeFile("Config/som.txt", "s\n");
-        store.load(Setting::som);
-        QCOMPARE(store.get(Setting::som), QStringLiteral("s\r\n"));
-        env.writeFile("Config/som.txt", "");
-        store.load(Setting::som);
-        QCOMPARE(store.get(Setting::som), QString());
-        env.writeFile("Config/Jogos/cn/design.txt", "Bras\xF5" "es de Times");
+        const QList<QPair<QByteArray, QString>> cases = {
+            {"s\r\n", "s"},          {"s\n", "s"},           {"s\r", "s"},
+            {"s\n\r", "s"},          {"s\r\n\r\n", "s\r\n"}, {"s\n\n", "s\r\n"},
+            {"a\nb\n", "a\r\nb"},   {"\r\n", ""},           {"", ""},
+            {"\n\ns", "\r\n\r\ns"}, {" s \n", " s "},
+        };
+        for (const auto& [bytes, value] : cases) {
+            env.writeFile("Config/som.txt", bytes);
+            store.load(Setting::som);
+            QCOMPARE(store.get(Setting::som), value);
+        }
+        env.writeFile("Config/Jogos/cn/design.txt", "Bras\xF5" "es de Times\r\n");
         store.load(Setting::design);
         QCOMPARE(store.get(Setting::design), QStringLiteral("Brasões de Times"));
-        const QByteArray huge(2 * 1024 * 1024, 'x');
-        env.writeFile("Config/cor.txt", huge);
+        // The next save writes the value without the break.
+        store.save(Setting::design);
+        QCOMPARE(env.readFile("Config/Jogos/cn/design.txt"), QByteArray("Bras\xF5" "es de Times"));
+    }
+
+    // Every value of the tree, written by an editor with CR LF, LF or CR line ends, loads at
+    // start-up as the value itself.
+    void everyValueReadsTheSameWithAnyLineEnd_data()
+    {
+        QTest::addColumn<QByteArray>("ending");
+        QTest::newRow("CR LF") << QByteArray("\r\n");
+        QTest::newRow("LF") << QByteArray("\n");
+        QTest::newRow("CR") << QByteArray("\r");
+    }
+    void everyValueReadsTheSameWithAnyLineEnd()
+    {
+        QFETCH(QByteArray, ending);
+        zortest::TestEnv env;
+        SettingsStore plain;
+        plain.loadAll();
+        for (Setting s : SettingsStore::kAll) {
+            const QString path = SettingsStore::diskPath(SettingsStore::path(s));
+            env.writeFile(path, env.readFile(path) + ending);
+        }
+        SettingsStore edited;
+        edited.loadAll();
+        for (Setting s : SettingsStore::kAll)
+            QCOMPARE(edited.get(s), plain.get(s));
+    }
+
+    // A valid UTF-8 file with letters beyond ASCII is read as UTF-8; all else is Windows-1252,
+    // and saves write Windows-1252.
+    void utf8FilesAreReadAsUtf8()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        env.writeFile("Config/Jogos/coc/nome.txt", QStringLiteral("João").toUtf8());
+        store.load(Setting::nome);
+        QCOMPARE(store.get(Setting::nome), QStringLiteral("João"));
+        store.save(Setting::nome);
+        QCOMPARE(env.readFile("Config/Jogos/coc/nome.txt"), QByteArray("Jo\xE3o"));
+        env.writeFile("Config/Jogos/cn/design.txt", QStringLiteral("Brasões de Times\n").toUtf8());
+        store.load(Setting::design);
+        QCOMPARE(store.get(Setting::design), QStringLiteral("Brasões de Times"));
+        // Windows-1252 bytes that are no UTF-8, and plain ASCII, stay as they were.
+        env.writeFile("Config/Jogos/cn/nome.txt", "Jo\xE3o \x80");
+        store.load(Setting::nomecn);
+        QCOMPARE(store.get(Setting::nomecn), QStringLiteral("João €"));
+        // UTF-8 bytes with no letter beyond ASCII (a no-break space) are Windows-1252 text.
+        env.writeFile("Config/Jogos/cn/nome.txt", "a\xC2\xA0" "b");
+        store.load(Setting::nomecn);
+        QCOMPARE(store.get(Setting::nomecn), QStringLiteral("aÂ\u00A0b"));
+        // A letter Windows-1252 lacks is kept: written back as UTF-8, it reads back the same.
+        env.writeFile("Config/Jogos/cn/nome.txt", QStringLiteral("Ωmega").toUtf8());
+        store.load(Setting::nomecn);
+        QCOMPARE(store.get(Setting::nomecn), QStringLiteral("Ωmega"));
+        store.save(Setting::nomecn);
+        store.load(Setting::nomecn);
+        QCOMPARE(store.get(Setting::nomecn), QStringLiteral("Ωmega"));
+    }
+
+    // Values are a few bytes: a larger file is refused unread, and a save never writes one.
+    void oversizeFilesAreRefused()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        const QString tooLarge = QString::fromLocal8Bit(std::strerror(EFBIG));
+        env.writeFile("Config/cor.txt", QByteArray(kMaxValueFileBytes, '7'));
         store.load(Setting::memo);
-        QCOMPARE(store.get(Setting::memo).size(), huge.size());
+        QCOMPARE(store.get(Setting::memo).size(), kMaxValueFileBytes);
+        env.writeFile("Config/cor.txt", QByteArray(kMaxValueFileBytes + 1, '7'));
+        store.set(Setting::memo, "3");
+        QCOMPARE(failureOf([&] { store.load(Setting::memo); }),
+                 QStringLiteral("Cannot open file \"Config/cor.txt\". ") + tooLarge);
+        QCOMPARE(store.get(Setting::memo), QStringLiteral("3"));
+        env.writeFile("Config/cor.txt", "1");
+        store.set(Setting::memo, QString(kMaxValueFileBytes + 1, u'x'));
+        QCOMPARE(failureOf([&] { store.save(Setting::memo); }),
+                 QStringLiteral("Cannot create file \"Config/cor.txt\". ") + tooLarge);
+        QCOMPARE(env.readFile("Config/cor.txt"), QByteArray("1"));
     }
 
     void setIsMemoryOnlyUntilSave()
@@ -148,6 +232,7 @@ private slots:
 
     // A buffer still holding its placeholder (never loaded, never set) leaves its file as it
     // is: a start-up load that stopped early must not lead a later save to write placeholders.
+    // A value that merely reads like a placeholder is a value.
     void placeholderBuffersAreNeverWritten()
     {
         zortest::TestEnv env;
@@ -155,18 +240,90 @@ private slots:
         env.remove("Config/som.txt");
         env.writeFile("Config/cor.txt", "5");
         QVERIFY(failureOf([&] { store.loadAll(); }).startsWith("Cannot open file \"Config/som.txt\""));
-        for (Setting s : {Setting::memo, Setting::musica, Setting::nome, Setting::apostascn})
+        for (Setting s : {Setting::memo, Setting::musica, Setting::nome, Setting::apostascn}) {
+            QVERIFY(store.holdsPlaceholder(s));
             QCOMPARE(failureOf([&] { store.save(s); }), QStringLiteral("<no failure>"));
+        }
+        QVERIFY(store.saveSet({Setting::memo, Setting::dinheirocn, Setting::nomecn}));
         QCOMPARE(env.readFile("Config/cor.txt"), QByteArray("5"));
         QCOMPARE(env.readFile("Config/musica.txt"), QByteArray("s"));
+        QCOMPARE(env.readFile("Config/Jogos/cn/dinheiro.txt"), QByteArray("100"));
         QVERIFY(!env.exists("Config/som.txt"));
-        // A value set by the program is written as before, even a line-broken one.
+        // A value set by the program is written as before.
         store.set(Setting::musica, "n");
         store.save(Setting::musica);
         QCOMPARE(env.readFile("Config/musica.txt"), QByteArray("n"));
-        store.set(Setting::som, "s\r\n");
-        store.save(Setting::som);
-        QCOMPARE(env.readFile("Config/som.txt"), QByteArray("s\r\n"));
+        // The slot player called "nomecn" is a player like any other.
+        store.set(Setting::nomecn, QStringLiteral("nomecn"));
+        QVERIFY(!store.holdsPlaceholder(Setting::nomecn));
+        QVERIFY(store.saveSet({Setting::nomecn}));
+        QCOMPARE(env.readFile("Config/Jogos/cn/nome.txt"), QByteArray("nomecn"));
+        store.reset();
+        QVERIFY(store.holdsPlaceholder(Setting::nomecn));
+        store.load(Setting::nomecn);
+        QVERIFY(!store.holdsPlaceholder(Setting::nomecn));
+        QCOMPARE(store.get(Setting::nomecn), QStringLiteral("nomecn"));
+    }
+
+    // A set is written whole or not at all: a write that fails on any file (a full disk)
+    // leaves every file of the set as it was, names that file, and leaves nothing behind.
+    void aSetIsWrittenWholeOrNotAtAll()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        store.loadAll();
+        const QList<Setting> slot = {Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn,
+                                     Setting::apostascn, Setting::design, Setting::nomecn};
+        const auto files = [&] {
+            QList<QByteArray> bytes;
+            for (Setting s : slot)
+                bytes.append(env.readFile(SettingsStore::diskPath(SettingsStore::path(s))));
+            return bytes;
+        };
+        const auto writeSet = [&] {
+            return store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
+                                  Setting::design, Setting::nomecn});
+        };
+        const QList<QByteArray> before = files();
+        for (Setting s : slot)
+            store.set(s, QStringLiteral("novo ") + SettingsStore::name(s));
+        const QString full = QString::fromLocal8Bit(std::strerror(ENOSPC));
+        // Every byte of the first file written ("novo dinheirocn"), then the disk is full.
+        simulateWriteFailure(ENOSPC, 20);
+        const QString text = failureOf([&] { writeSet(); });
+        simulateWriteFailure(0);
+        QCOMPARE(text, QStringLiteral("Cannot create file \"Config/Jogos/cn/ganhou.txt\". ") + full);
+        QCOMPARE(files(), before);
+        QCOMPARE(QDir("Config/Jogos/cn").entryList(QDir::Files).size(), 9);
+        QVERIFY(!env.exists(SettingsStore::journalPath()));
+
+        // A file of the set that is not a regular file stops the set before anything is written.
+        env.remove("Config/Jogos/cn/perdeu.txt");
+        QVERIFY(QDir().mkdir("Config/Jogos/cn/perdeu.txt"));
+        QVERIFY(failureOf([&] { writeSet(); }).startsWith("Cannot create file \"Config/Jogos/cn/perdeu.txt\". "));
+        QCOMPARE(env.readFile("Config/Jogos/cn/dinheiro.txt"), before[0]);
+        QVERIFY(QDir().rmdir("Config/Jogos/cn/perdeu.txt"));
+
+        QCOMPARE(failureOf([&] { QVERIFY(writeSet()); }), QStringLiteral("<no failure>"));
+        for (Setting s : slot)
+            QCOMPARE(env.readFile(SettingsStore::diskPath(SettingsStore::path(s))),
+                     QByteArray("novo ") + SettingsStore::name(s).toLatin1());
+        QCOMPARE(QDir("Config/Jogos/cn").entryList(QDir::Files).size(), 9);
+        QCOMPARE(QDir("Config").entryList(QDir::Files).size(), 5);
+    }
+
+    // The directory of the game gone: the first file's error, and nothing is created.
+    void aSetWithoutItsDirectoryCreatesNothing()
+    {
+        zortest::TestEnv env;
+        SettingsStore store;
+        store.loadAll();
+        env.remove("Config/Jogos/cn");
+        store.set(Setting::dinheirocn, "7");
+        const QString text = failureOf([&] { store.saveSet({Setting::dinheirocn, Setting::ganhoucn}); });
+        QVERIFY2(text.startsWith("Cannot create file \"Config/Jogos/cn/dinheiro.txt\". "), qPrintable(text));
+        QVERIFY(!env.exists("Config/Jogos/cn"));
+        QVERIFY(!env.exists(SettingsStore::journalPath()));
     }
 
     // The new file replaces the old one with the old one's permission bits (a read-only file

@@ -8,6 +8,7 @@
 #include "controls/picture.h"
 #include "fakes.h"
 #include "platform/services.h"
+#include "platform/textfile.h"
 #include "settings/store.h"
 #include "settings/theme.h"
 #include "shell/game_chooser.h"
@@ -180,10 +181,11 @@ private slots:
         QCOMPARE(setting(Setting::nome), QStringLiteral("Joana"));
     }
 
-    // Whatever the player types is kept and shown as typed: markup, symbols, great length.
+    // Whatever the player types is kept and shown as typed: markup, symbols, great length, as
+    // long as the game's files (Windows-1252) can hold every letter.
     void anyTextIsTakenAsTyped()
     {
-        const QString markup = QStringLiteral("<b>Zé</b> & <i>&amp;</i> <img src=x> ĀĒ 😀 \\n %1");
+        const QString markup = QStringLiteral("<b>Zé</b> & <i>&amp;</i> <img src=x> Œ€™ \\n %1");
         const QString longName = QString(40000, QChar(u'x'));
         open(1, [&] {
             frm_nome->Edit1->setText(markup);
@@ -197,6 +199,35 @@ private slots:
             QTest::mouseClick(frm_nome->Button1, Qt::LeftButton);
         });
         QCOMPARE(setting(Setting::nome), longName);
+        // The longest name the field takes is one a value file holds.
+        open(1, [&] {
+            frm_nome->Edit1->selectAll();
+            frm_nome->Edit1->insert(QString(kMaxValueFileBytes + 10, u'y'));
+            QTest::mouseClick(frm_nome->Button1, Qt::LeftButton);
+        });
+        QCOMPARE(setting(Setting::nome).size(), kMaxValueFileBytes);
+    }
+
+    // Letters the files cannot hold are refused as an empty name is, not saved as '?'.
+    void lettersBeyondWindows1252AreRefused()
+    {
+        for (const QString& name : {QStringLiteral("Ωmega"), QStringLiteral("Zé 😀"), QStringLiteral("日本")}) {
+            env->dialogs->messages.clear();
+            open(2, [&] {
+                frm_nome->Edit1->selectAll();
+                frm_nome->Edit1->insert(name);
+                QTest::keyClick(frm_nome->Edit1, Qt::Key_Return);
+                QVERIFY(frm_nome->isVisible());
+                QCOMPARE(frm_nome->focusWidget(), frm_nome->Edit1);
+                frm_nome->close();
+            });
+            QCOMPARE(env->dialogs->texts("message"), QStringList({"Preencha o Nome sem Caracteres Especiais !"}));
+            QCOMPARE(setting(Setting::nomecn), QStringLiteral("antes cn"));
+        }
+        // The slot player called like the buffer's placeholder is a name like any other.
+        open(2, [this] { typeAndSave("nomecn"); });
+        QCOMPARE(setting(Setting::nomecn), QStringLiteral("nomecn"));
+        QVERIFY(!settings().holdsPlaceholder(Setting::nomecn));
     }
 
     void themeAppliedOnShow()

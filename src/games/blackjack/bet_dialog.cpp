@@ -5,6 +5,7 @@
 #include "platform/guard.h"
 #include "settings/theme.h"
 
+#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
@@ -60,6 +61,15 @@ void Taposta::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     zor::runShowHandler(this, e, [this] { FormShow(); });
+}
+
+void Taposta::closeEvent(QCloseEvent* e)
+{
+    // The close box takes the amount shown, as "Apostar" does: a hand is never dealt for a bet
+    // the player did not see.
+    if (isVisible())
+        zor::guarded([this] { readBet(); });
+    QDialog::closeEvent(e);
 }
 
 void Taposta::keyPressEvent(QKeyEvent* e)
@@ -124,11 +134,16 @@ void Taposta::BitBtn1Click()
         takeBet();
 }
 
-void Taposta::takeBet()
+void Taposta::readBet()
 {
     // The text shown is what counts, even while it is still being typed.
     zor::bj::blackjack().bet = zor::bj::betFromText(cn->text());
     cn->setValue(zor::bj::blackjack().bet);
+}
+
+void Taposta::takeBet()
+{
+    readBet();
     accept();
 }
 

@@ -2,9 +2,9 @@
 // The bet dialog "Faça sua aposta", shown at the start of every hand: "€$", the amount (5 to
 // 100, starting at 5 each time) and ",00", and the default button "Apostar".
 //
-// However "Apostar" is pressed (a mouse release after a press on it, Enter anywhere in the
-// dialog, Space on the button), the amount shown becomes the bet, pulled into 5..100 first; text
-// that is not a number reads as 5. The close box leaves the bet as it was.
+// However the dialog is left (a mouse release after a press on "Apostar", Enter anywhere in the
+// dialog, Space on the button, the close box), the amount shown becomes the bet, pulled into
+// 5..100 first; text that is not a number reads as 5.
 #include "controls/picture.h"
 #include "controls/widgets.h"
 
@@ -56,12 +56,15 @@ public:
 
 protected:
     void showEvent(QShowEvent* e) override;
+    void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
     void setupLayout();
-    // The amount shown, pulled into 5..100, becomes the bet; the dialog closes with OK.
+    // The amount shown, pulled into 5..100, becomes the bet.
+    void readBet();
+    // The bet is read and the dialog closes with OK.
     void takeBet();
 
     bool pressedOnButton_ = false;

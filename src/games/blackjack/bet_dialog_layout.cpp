@@ -2,6 +2,7 @@
 #include "games/blackjack/bet_dialog.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "platform/guard.h"
 
 #include <QIcon>
@@ -58,4 +59,8 @@ void Taposta::setupLayout()
     zor::on(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
     zor::on(BitBtn1, &zor::Button::mouseMoved, this, [this] { FormMouseMove(); });
     zor::on(graconf, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
+
+    // The keys that bet act once however long they are held (a deal key held down on the table
+    // repeats into this dialog); the other keys edit the amount as in any field.
+    zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_Escape});
 }

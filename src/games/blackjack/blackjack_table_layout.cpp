@@ -3,6 +3,7 @@
 #include "games/blackjack/blackjack_table.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "platform/guard.h"
 
 #include <QMenu>
@@ -14,6 +15,7 @@ namespace {
 constexpr int kPileW = 71;
 constexpr int kPileH = 100;
 constexpr int kPileCards = 13;
+constexpr int kStatusH = 20;
 
 const QColor kGold(0xE8, 0xC0, 0x50);
 const QColor kLime(0x66, 0xFF, 0x00);
@@ -63,7 +65,8 @@ void Tfrm_bj::setupLayout()
     const int bodyH = body->height();
 
     // ---- The table ------------------------------------------------------------------------
-    Image1 = new zor::Picture(body, QStringLiteral("Image1"), QRect(0, 0, 797, bodyH));
+    // The whole table shows between the menu bar and the status bar, its rail all round.
+    Image1 = new zor::Picture(body, QStringLiteral("Image1"), QRect(0, 0, 797, bodyH - kStatusH));
     Image1->setLayoutPicture(QStringLiteral("blackjack/mesa.jpg"));
 
     // Two piles of thirteen face-down cards, each card a little above and beside the one below.
@@ -123,7 +126,8 @@ void Tfrm_bj::setupLayout()
     pontos2 = totalLabel(QStringLiteral("pontos2"), QRect(372, 40, 60, 28));
 
     // ---- The player -----------------------------------------------------------------------
-    // Each card lies over the frame of the card before it; card 3 has a double frame.
+    // The frames lie beneath all the cards, so that no frame line crosses the face of a card
+    // beneath it: around the fanned cards they show as one outline. Card 3 has a double frame.
     auto frame = [this](const QString& name, QRect r) {
         auto* f = new zor::Shape(body, name, r);
         f->setPen(QPen(kGold, 2));
@@ -138,15 +142,15 @@ void Tfrm_bj::setupLayout()
     const int cardX[5] = {320, 344, 368, 392, 416};
     auto around = [&](int n, int by) { return QRect(cardX[n] - by, 425 - by, 65 + 2 * by, 89 + 2 * by); };
     Shape1 = frame(QStringLiteral("Shape1"), around(0, 3));
-    dar1 = playerCard(QStringLiteral("dar1"), cardX[0]);
     Shape2 = frame(QStringLiteral("Shape2"), around(1, 3));
-    dar2 = playerCard(QStringLiteral("dar2"), cardX[1]);
     Shape4 = frame(QStringLiteral("Shape4"), around(2, 6));
     Shape3 = frame(QStringLiteral("Shape3"), around(2, 3));
-    dar3 = playerCard(QStringLiteral("dar3"), cardX[2]);
     Shape5 = frame(QStringLiteral("Shape5"), around(3, 3));
-    dar4 = playerCard(QStringLiteral("dar4"), cardX[3]);
     Shape6 = frame(QStringLiteral("Shape6"), around(4, 3));
+    dar1 = playerCard(QStringLiteral("dar1"), cardX[0]);
+    dar2 = playerCard(QStringLiteral("dar2"), cardX[1]);
+    dar3 = playerCard(QStringLiteral("dar3"), cardX[2]);
+    dar4 = playerCard(QStringLiteral("dar4"), cardX[3]);
     dar5 = playerCard(QStringLiteral("dar5"), cardX[4]);
     dar_ = {dar1, dar2, dar3, dar4, dar5};
 
@@ -168,7 +172,10 @@ void Tfrm_bj::setupLayout()
     b3->setLayoutPicture(QStringLiteral("blackjack/dar3.png"));
     b3->setCursor(Qt::PointingHandCursor);
     b3->hide();
+    // The stand zone shows the awake button over the table's greyed-out one: it is there only
+    // while the player holds cards.
     p1 = new zor::Picture(body, QStringLiteral("p1"), standAt);
+    p1->setLayoutPicture(QStringLiteral("blackjack/parar1.png"));
     p1->hide();
     p2 = new zor::Picture(body, QStringLiteral("p2"), standAt);
     p2->setLayoutPicture(QStringLiteral("blackjack/parar2.png"));
@@ -176,7 +183,7 @@ void Tfrm_bj::setupLayout()
     p2->setCursor(Qt::PointingHandCursor);
     p2->hide();
 
-    StatusBar1 = new zor::bj::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - 20, 797, 20),
+    StatusBar1 = new zor::bj::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - kStatusH, 797, kStatusH),
                                        {150, 150, 150, 150, 50});
 
     Timer1 = new zor::Timer(this, QStringLiteral("Timer1"), 3, true);
@@ -207,4 +214,7 @@ void Tfrm_bj::setupLayout()
     zor::on(sobreBj, &QAction::triggered, this, [this] { sobreBjClick(); });
     zor::on(sobreCassino, &QAction::triggered, this, [this] { sobreCassinoClick(); });
     zor::on(sobreDesen, &QAction::triggered, this, [this] { sobreDesenClick(); });
+
+    // Enter or Space held down deals or draws once, not once per repeat.
+    zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space});
 }

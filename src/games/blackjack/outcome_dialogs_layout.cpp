@@ -2,6 +2,7 @@
 #include "games/blackjack/outcome_dialogs.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 
 namespace {
 
@@ -39,6 +40,8 @@ Tganhou::Tganhou()
     graconf = background(this, size());
     Image1 = picture(this, QStringLiteral("ganhou.png"), QRect(12, 8, 240, 160));
     Label1 = plateText(this, QStringLiteral("Você ganhou a aposta ! Parabéns !"), QRect(10, 176, 244, 26));
+    // A deal key still held down from the table must not close the dialog with its repeats.
+    zor::ignoreKeyRepeats(this);
 }
 
 Tperdeu::Tperdeu()
@@ -51,6 +54,8 @@ Tperdeu::Tperdeu()
     Label1->setFont(zor::verdana(8, true));
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(QStringLiteral("color: white; background: black;"));
+    // A deal key still held down from the table must not close the dialog with its repeats.
+    zor::ignoreKeyRepeats(this);
 }
 
 Tempate::Tempate()
@@ -59,6 +64,8 @@ Tempate::Tempate()
     graconf = background(this, size());
     Image1 = picture(this, QStringLiteral("empate.png"), QRect(10, 8, 229, 156));
     Label1 = plateText(this, QStringLiteral("O Computador empatou com você !"), QRect(10, 172, 229, 26));
+    // A deal key still held down from the table must not close the dialog with its repeats.
+    zor::ignoreKeyRepeats(this);
 }
 
 Tfrm_estourou::Tfrm_estourou()
@@ -67,6 +74,8 @@ Tfrm_estourou::Tfrm_estourou()
     graconf = background(this, size());
     Image1 = picture(this, QStringLiteral("estourou.png"), QRect(12, 8, 247, 156));
     Label1 = plateText(this, QStringLiteral("Não se preocupe! Você não perdeu dinheiro !"), QRect(6, 166, 259, 36));
+    // A deal key still held down from the table must not close the dialog with its repeats.
+    zor::ignoreKeyRepeats(this);
 }
 
 Tcerto::Tcerto()
@@ -79,4 +88,6 @@ Tcerto::Tcerto()
     Label1->setFont(f);
     Label1->setAlignment(Qt::AlignCenter);
     Label1->setStyleSheet(QStringLiteral("color: #ffd84a; background: black;"));
+    // A deal key still held down from the table must not close the dialog with its repeats.
+    zor::ignoreKeyRepeats(this);
 }

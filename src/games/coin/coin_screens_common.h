@@ -2,10 +2,12 @@
 // Small pieces the heads or tails screens share: the settings gear with its highlighted twin,
 // the look of their navigation labels, and the caption every coin window bears.
 #include "controls/picture.h"
+#include "controls/widgets.h"
 #include "settings/theme.h"
 
 #include <QLabel>
 #include <QString>
+#include <utility>
 
 namespace zor::coin {
 
@@ -36,6 +38,32 @@ Gear makeGear(QWidget* parent, int width);
 // the coin drawn on a plain ground, and the screens show the coin alone on the felt. Throws the
 // picture loader's error as loadFromFile does.
 void loadCoinFace(Picture* picture, const QString& fileName);
+
+// A sentence label with a run of blanks where a word label stands ("Escolha um           para
+// jogar: " with "modo"). Its text stays as it is; it draws the run of blanks as wide as it is
+// told, so that the word fits between its neighbours.
+class GapLabel : public zor::Label {
+public:
+    using zor::Label::Label;
+    // The width the run of blanks takes on screen; 0 for its natural width.
+    void setGapWidth(int width);
+    // Where the run of blanks lies, in the label's own coordinates.
+    QRect gapRect() const;
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* e) override;
+
+private:
+    // The run of blanks: [start, end) of the text, or start -1 when there is none.
+    std::pair<qsizetype, qsizetype> run() const;
+    int gapWidth_ = 0;
+};
+
+// Widens the sentence's run of blanks, if need be, until it holds the widest of `words` in the
+// word label's font with a blank to spare on either side, and lays the word label over the run,
+// its text centred there.
+void fitWordInGap(GapLabel* sentence, QLabel* word, const QStringList& words);
 
 // Font styles of the labels; each changes the font only when it differs.
 void setLabelStyle(QLabel* label, bool bold, bool underline, bool italic = false);

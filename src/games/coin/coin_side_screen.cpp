@@ -59,29 +59,39 @@ void Tfrm_CoC2::closeEvent(QCloseEvent* e)
 
 void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
 {
-    if (isEnter(e)) {
-        e->accept();
-        if (!e->isAutoRepeat())
-            zor::guarded([this] { Label6MouseDown(); });
+    // Every key but Enter leaves the screen as it is; Esc too, as there is no cancel button (see
+    // the value screen).
+    e->accept();
+    if (!isEnter(e))
         return;
+    const bool repeat = enterKeys_.isRepeat(e);
+    if (enterUp->enabled()) {
+        enterUp->setEnabled(false);
+        if (repeat)
+            return; // still held down
+        zor::guarded([this] { Label6MouseUp(); }); // released and pressed again at once
+        if (isHidden())
+            return;
     }
-    // No cancel button: Esc does nothing (see the value screen).
-    if (e->key() == Qt::Key_Escape) {
-        e->accept();
-        return;
-    }
-    QDialog::keyPressEvent(e);
+    if (!repeat)
+        zor::guarded([this] { Label6MouseDown(); });
 }
 
 void Tfrm_CoC2::keyReleaseEvent(QKeyEvent* e)
 {
-    if (isEnter(e)) {
-        e->accept();
-        if (!e->isAutoRepeat())
-            zor::guarded([this] { Label6MouseUp(); });
+    e->accept();
+    if (!isEnter(e))
         return;
-    }
-    QDialog::keyReleaseEvent(e);
+    // Held down, Enter repeats as release and press pairs, not always flagged as repeats: a
+    // release opens the table only when no press of its pair follows it.
+    if (!enterKeys_.isRepeat(e))
+        enterUp->setEnabled(true);
+}
+
+void Tfrm_CoC2::enterUpTimer()
+{
+    enterUp->setEnabled(false);
+    Label6MouseUp();
 }
 
 void Tfrm_CoC2::mouseMoveEvent(QMouseEvent* e)
@@ -118,6 +128,7 @@ void Tfrm_CoC2::ordem2(int height, int left, int width, int top)
 
 void Tfrm_CoC2::FormShow()
 {
+    enterUp->setEnabled(false);
     gear.state = 1;
     RadioButton1->setChecked(true);
     const int value = game().coinValue;

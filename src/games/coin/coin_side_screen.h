@@ -7,7 +7,9 @@
 //
 // Controls and handlers keep the names of the layout (coin_side_screen_layout.cpp). The screen
 // is not themed.
+#include "controls/key_repeats.h"
 #include "controls/picture.h"
+#include "controls/timer.h"
 #include "controls/widgets.h"
 #include "games/coin/coin_screens_common.h"
 #include "settings/theme.h"
@@ -34,6 +36,8 @@ public:
     zor::Label* label10 = nullptr;            // "Sair para a tela de Jogos"
     zor::Label* label14 = nullptr;            // "Sair do Jogo"
     zor::coin::Gear gear;
+    // Enter's release counts once no press of a repeat pair follows it (40 ms).
+    zor::Timer* enterUp = nullptr;
 
     // Placement of the two pictures: height, left, width, top.
     void ordem(int height, int left, int width, int top);
@@ -54,6 +58,7 @@ public:
     void Label9Click();
     void label10Click();
     void label14Click();
+    void enterUpTimer();
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -66,4 +71,5 @@ protected:
 private:
     void layout();
     zor::HoverLatch latch_;
+    zor::KeyRepeats enterKeys_;
 };

@@ -71,6 +71,8 @@ void Tfrm_CoC2::layout()
     label14 = nav(QStringLiteral("label14"), QStringLiteral("Sair do Jogo"), 560, false);
 
     gear = zor::coin::makeGear(this, 889);
+    enterUp = new zor::Timer(this, QStringLiteral("enterUp"), 40, false);
+    zor::on(enterUp, &zor::Timer::timeout, this, [this] { enterUpTimer(); });
 
     // Event wiring. Presses on the pictures, the words and "Jogar" come through eventFilter for
     // the labels, so that any mouse button counts.
@@ -97,4 +99,10 @@ void Tfrm_CoC2::layout()
     zor::on(gear.config2, &zor::Picture::clicked, this, [] { zor::coin::Gear::open(); });
     zor::on(fundo, &zor::Picture::mouseMoved, this, [this] { FormMouseMove(); });
     zor::on(Label1, &zor::Label::mouseMoved, this, [this] { FormMouseMove(); });
+
+    // The keyboard acts on the window alone: no control takes the focus, so no key can tick a
+    // radio button behind the player's back (Space, the arrows); Enter is "Jogar", and its
+    // repeats are told apart in the key handlers.
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
 }

@@ -7,6 +7,7 @@
 #include "games/coin/mode_dialog.h"
 #include "platform/guard.h"
 #include "platform/services.h"
+#include "platform/signals.h"
 #include "settings/config_screen.h"
 #include "settings/store.h"
 #include "shell/about_screens.h"
@@ -268,7 +269,7 @@ void TCoC_jogo::stopToss()
     Button1->setEnabled(true);
     if (Button1->text() == QLatin1String("Mostrar >>")) {
         PageControl1->show();
-        Button1->move(811, 292);
+        placeButton1(292);
         Button1->setText(QStringLiteral("<< Esconder"));
     }
     coc_modo->RadioButton1->setChecked(true);
@@ -318,7 +319,7 @@ void TCoC_jogo::jogarClick()
     b7->setEnabled(true);
 
     PageControl1->hide();
-    Button1->move(811, 588);
+    placeButton1(588);
     Button1->setText(QStringLiteral("Mostrar >>"));
     Button1->setEnabled(false);
 
@@ -425,19 +426,24 @@ void TCoC_jogo::verificaTimer()
 
 // ---- The tab panel ------------------------------------------------------------------------------
 
+void TCoC_jogo::placeButton1(int top)
+{
+    Button1->move(button1Left_, top);
+}
+
 void TCoC_jogo::Button1Click()
 {
     if (Button1->text() == QLatin1String("<< Esconder")) {
         PageControl1->hide();
         nome->hide();
         shape->hide();
-        Button1->move(811, 588);
+        placeButton1(588);
         Button1->setText(QStringLiteral("Mostrar >>"));
     } else if (Button1->text() == QLatin1String("Mostrar >>")) {
         PageControl1->show();
         nome->show();
         shape->show();
-        Button1->move(811, 292);
+        placeButton1(292);
         Button1->setText(QStringLiteral("<< Esconder"));
     }
 }
@@ -503,9 +509,12 @@ void TCoC_jogo::b7Click()
     const int theme = checkedTheme();
     if (theme)
         zor::settings().set(Setting::memo, QString::number(theme));
-    zor::settings().save(Setting::memo);
     if (nomeCaption_ == namePrompt()) {
         askName();
+        // An end requested while the dialog was open ends the save here: nothing is written
+        // and nothing reports success.
+        if (zor::endRequested())
+            return;
         nome->show();
         shape->show();
     }
@@ -517,11 +526,17 @@ void TCoC_jogo::b7Click()
     zor::settings().set(Setting::coc, t.coc);
     zor::settings().set(Setting::valor, t.valor);
     zor::settings().set(Setting::apostas, t.apostas);
-    for (Setting s : {Setting::modo, Setting::coc, Setting::valor, Setting::dinheiro, Setting::ganhou,
-                      Setting::perdeu, Setting::apostas})
-        zor::settings().save(s);
-    if (nomeCaption_ != namePrompt()) {
-        zor::settings().save(Setting::nome);
+    // The theme, the game and the name are written as one set: a failure (a full disk) or a
+    // kill leaves every file as it was, or every file new.
+    const bool withName = nomeCaption_ != namePrompt();
+    const bool saved = withName
+        ? zor::settings().saveSet({Setting::memo, Setting::modo, Setting::coc, Setting::valor, Setting::dinheiro,
+                                   Setting::ganhou, Setting::perdeu, Setting::apostas, Setting::nome})
+        : zor::settings().saveSet({Setting::memo, Setting::modo, Setting::coc, Setting::valor, Setting::dinheiro,
+                                   Setting::ganhou, Setting::perdeu, Setting::apostas});
+    if (!saved)
+        return;
+    if (withName) {
         zor::settings().load(Setting::nome);
         setNomeCaption(zor::setting(Setting::nome));
     } else if (!zor::setting(Setting::nome).isEmpty()) {

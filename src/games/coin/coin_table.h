@@ -171,6 +171,12 @@ private:
     // Shows a tab panel button with a bold caption while the pointer is on it.
     void unstylePanelButtons();
 
+    // `Button1` at the given top, at its left edge (see layout).
+    void placeButton1(int top);
+
+    // The left edge of `Button1`: 811, or further left if its captions need more room than the
+    // 75 pixels left there, so that its right edge stays inside the window.
+    int button1Left_ = 811;
     JogarLook jogarLook_ = JogarLook::Rest;
     QString shownSide_; // the side `o` shows, as the record held it
     bool sideShown_ = false;

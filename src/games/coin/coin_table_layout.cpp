@@ -2,6 +2,7 @@
 #include "games/coin/coin_table.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
 #include "platform/guard.h"
 
 #include <QFontMetrics>
@@ -118,11 +119,14 @@ void TCoC_jogo::layout()
     lganhou = inkLabel(TabSheet2, QStringLiteral("lganhou"), QStringLiteral("0"), {190, 70}, 16, false, 300);
     inkLabel(TabSheet2, QStringLiteral("Label4"), QStringLiteral("Perdeu :"), {40, 110}, 16, true);
     lperdeu = inkLabel(TabSheet2, QStringLiteral("lperdeu"), QStringLiteral("0"), {190, 110}, 16, false, 300);
-    auto* sentence = inkLabel(TabSheet2, QStringLiteral("Label5"),
-                              QStringLiteral("Você está apostando no lado           da moeda."), {40, 170}, 14, false);
-    const int gap = QFontMetrics(sentence->font()).horizontalAdvance(QStringLiteral("Você está apostando no lado "));
-    o = inkLabel(TabSheet2, QStringLiteral("o"), QString(), {40 + gap, 170}, 14, true, 96);
+    auto* sentence = new zor::coin::GapLabel(TabSheet2, QStringLiteral("Label5"),
+                                             QStringLiteral("Você está apostando no lado           da moeda."),
+                                             QRect(40, 170, 1, 1));
+    sentence->setFont(zor::verdana(14, false));
+    zor::coin::setTextColour(sentence, kInk);
+    o = inkLabel(TabSheet2, QStringLiteral("o"), QString(), {40, 170}, 14, true);
     o->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    zor::coin::fitWordInGap(sentence, o, {QStringLiteral("Cara"), QStringLiteral("Coroa")});
 
     // "Opções do Jogo"
     graconf3 = background(TabSheet3, QStringLiteral("graconf3"));
@@ -200,6 +204,16 @@ void TCoC_jogo::layout()
     // Over the tab row, at its right end.
     Button1 = new zor::Button(this, QStringLiteral("Button1"), QStringLiteral("<< Esconder"), QRect(811, 292, 75, 23));
     Button1->setCursor(Qt::PointingHandCursor);
+    // Both captions whole: the button grows to the wider of them and, if it no longer fits
+    // beside the window's right edge at 811, moves left so its right edge stays inside.
+    int button1Width = 75;
+    for (const QString& caption : {QStringLiteral("<< Esconder"), QStringLiteral("Mostrar >>")}) {
+        Button1->setText(caption);
+        button1Width = std::max(button1Width, Button1->sizeHint().width());
+    }
+    Button1->setText(QStringLiteral("<< Esconder"));
+    button1Left_ = std::min(811, 886 - 2 - button1Width);
+    Button1->setGeometry(button1Left_, 292, button1Width, 23);
 
     // The player's name on its silver strip, top left.
     shape = new zor::Shape(this, QStringLiteral("shape"), QRect(4, 4, 40, 20));
@@ -267,4 +281,6 @@ void TCoC_jogo::layout()
     // The form previews every key: each control passes its key presses to eventFilter first.
     for (QWidget* w : findChildren<QWidget*>())
         w->installEventFilter(this);
+    // A held key acts once: before the preview above, every repeat of it is dropped.
+    zor::ignoreKeyRepeats(this);
 }

@@ -2,6 +2,8 @@
 #include "games/coin/mode_dialog.h"
 
 #include "controls/form.h"
+#include "controls/key_repeats.h"
+#include "games/coin/coin_screens_common.h"
 #include "platform/guard.h"
 
 #include <QFontMetrics>
@@ -25,16 +27,17 @@ void Tcoc_modo::layout()
     graconf = new zor::Picture(this, QStringLiteral("graconf"), QRect(0, 0, 302, 289));
     graconf->setLayoutPicture(QStringLiteral("coin/graconf.jpg"));
 
-    Label1 = new zor::Label(this, QStringLiteral("Label1"), QStringLiteral("Escolha um           para jogar: "),
-                            QRect(12, 14, 230, 16));
+    auto* sentence = new zor::coin::GapLabel(this, QStringLiteral("Label1"),
+                                             QStringLiteral("Escolha um           para jogar: "), QRect(12, 14, 230, 16));
+    Label1 = sentence;
     Label1->setFont(zor::verdana(9));
     Label1->setStyleSheet(QStringLiteral("background: transparent;"));
-    // "modo" stands in the gap of the sentence.
-    const int gap = QFontMetrics(Label1->font()).horizontalAdvance(QStringLiteral("Escolha um "));
-    Label2 = new zor::Label(this, QStringLiteral("Label2"), QStringLiteral("modo"), QRect(12 + gap + 2, 14, 50, 16));
+    // "modo" stands in the gap of the sentence, a blank from either neighbour.
+    Label2 = new zor::Label(this, QStringLiteral("Label2"), QStringLiteral("modo"), QRect(12, 14, 50, 16));
     Label2->setFont(zor::verdana(9, true));
     Label2->setStyleSheet(QStringLiteral("background: transparent;"));
     Label2->setToolTip(QStringLiteral("Parada Aleatória ou Parada pelo Jogador"));
+    zor::coin::fitWordInGap(sentence, Label2, {Label2->text()});
 
     Image3 = new zor::Picture(this, QStringLiteral("Image3"), QRect(261, 6, 33, 33));
     Image3->setLayoutPicture(QStringLiteral("coin/ajuda.png"));
@@ -100,4 +103,7 @@ void Tcoc_modo::layout()
     for (auto* p : {Image1, Image2})
         zor::on(p, &zor::Picture::mouseMoved, this, [this] { HotMouseMove(); });
     zor::on(graconf, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
+
+    // Enter held down on the table must not confirm this dialog the moment it opens.
+    zor::ignoreKeyRepeats(this);
 }

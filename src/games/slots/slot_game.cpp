@@ -101,20 +101,27 @@ void resetReels(SlotGame& g)
 
 Press pressLever(SlotGame& g, RandomSource& random)
 {
-    if (g.leverLock)
+    if (g.leverLock) {
+        g.leverDown = false;
         return Press::Ignored;
+    }
     random.reseed();
     // The reset reseeds once more, as every drawing place does right before it may draw.
     random.reseed();
     resetReels(g);
     g.running = {};
+    g.leverDown = true;
     return g.money > 0 ? Press::ResetPulled : Press::Reset;
 }
 
 Release releaseLever(SlotGame& g)
 {
     g.unsaved = true;
-    if (g.money > 0 && !g.leverLock) {
+    const bool wasDown = g.leverDown;
+    g.leverDown = false;
+    if (g.money > 0 && !g.leverLock && wasDown && !g.spinning()) {
+        resetReels(g);
+        g.running = {};
         g.running[0] = true;
         g.money = addClamped(g.money, -kStake);
         g.lost = addClamped(g.lost, kStake);
@@ -211,12 +218,14 @@ void resetForClose(SlotGame& g)
     g.counter = {};
     g.restart2 = 0;
     g.leverLock = false;
+    g.leverDown = false;
 }
 
 void stopForSaveOrLoad(SlotGame& g)
 {
     g.running = {};
     g.leverLock = false;
+    g.leverDown = false;
 }
 
 // ---- Saved values ----------------------------------------------------------------------------

@@ -39,6 +39,9 @@ struct SlotGame {
     int noMatch = 0;
     // Set while a spin runs and after the money ran out: a lever press does nothing then.
     bool leverLock = false;
+    // Set by a press that reset the reels (the lever is down); a release pulls only then. A press
+    // during a spin clears it, so its release, even one after the result, starts nothing.
+    bool leverDown = false;
     // Set by a lever release, a click on the name and a symbol-set choice; cleared by a save.
     bool unsaved = false;
     // Picture files of the current symbol set, slots 1 to 4 at indexes 0 to 3.
@@ -87,16 +90,19 @@ enum class Press {
     Reset,        // reels reset and stopped; no money, so the lever is not drawn pulled
     ResetPulled,  // reels reset and stopped; the lever shows pulled
 };
-// Lever press (mouse down or Space down): unless locked, reseeds, resets and stops the reels.
+// Lever press (mouse down or Space down): unless locked, reseeds, resets and stops the reels and
+// puts the lever down; while locked it does nothing but leave the lever up.
 Press pressLever(SlotGame& g, RandomSource& random);
 
 enum class Release {
-    Accepted,   // the stake is taken and reel 1 starts
+    Accepted,   // the stake is taken and reel 1 starts from reset reels
     OutOfMoney, // money is 0 or below: the lever is disabled and the player is warned
-    Ignored,    // a spin runs and money is left
+    Ignored,    // a spin runs, or the lever was not pressed down first: nothing starts
 };
-// Lever release: marks unsaved play; accepts the pull when money is above 0 and the lever is not
-// locked. The stake of 10 is taken whole even when less is left.
+// Lever release: marks unsaved play; accepts the pull when money is above 0, no spin runs and the
+// lever was pressed down (and the reels reset) since the last release. The accepted pull starts
+// from reset reels whatever happened in between. The stake of 10 is taken whole even when less is
+// left.
 Release releaseLever(SlotGame& g);
 
 // The reel reset: every phase, counter, stop symbol and marker back to 0, reels 2 and 3 stopped.
@@ -126,8 +132,8 @@ Outcome settle(SlotGame& g);
 // What closing the screen does to the record: a fresh game (money 100, totals and counts 0),
 // reels stopped and zeroed, lever unlocked. The unsaved-play flag and the symbols stay.
 void resetForClose(SlotGame& g);
-// A save or a load stops the reels at once (a spin in progress gets no result) and unlocks the
-// lever.
+// A save or a load stops the reels at once (a spin in progress gets no result), unlocks the lever
+// and puts it back up.
 void stopForSaveOrLoad(SlotGame& g);
 
 // ---- Saved values ----------------------------------------------------------------------------

@@ -6,6 +6,7 @@
 #include "platform/errors.h"
 #include "platform/guard.h"
 #include "platform/services.h"
+#include "platform/signals.h"
 #include "settings/design_screen.h"
 #include "settings/config_screen.h"
 #include "settings/store.h"
@@ -16,6 +17,7 @@
 #include "shell/name_dialog.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
@@ -122,14 +124,11 @@ bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)
         auto* k = static_cast<QKeyEvent*>(e);
         if (k->key() != Qt::Key_Space)
             return false;
-        // Held down, the desktop repeats the key as release and press pairs: the repeated presses
-        // act (and do nothing during a spin), the repeated releases are not a release of the key.
-        if (e->type() == QEvent::KeyPress)
-            zor::guarded([this] { FormKeyDown(Qt::Key_Space); });
-        else if (!k->isAutoRepeat())
-            zor::guarded([this] { FormKeyUp(Qt::Key_Space); });
+        if (watched == MainMenu1 && e->type() == QEvent::KeyPress)
+            leaveMenuBar();
+        zor::guarded([this, k] { spaceKey(k); });
         // Space is the lever here: it must not also open a chooser's list (which would take the
-        // release away from the lever) or press a focused button.
+        // release away from the lever), press a focused button or open a menu of the bar.
         return true;
     }
     case QEvent::MouseButtonPress:
@@ -145,6 +144,43 @@ bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)
     default:
         return false;
     }
+}
+
+void Tfrm_cn::spaceKey(const QKeyEvent* k)
+{
+    const bool repeat = spaceKeys_.isRepeat(k);
+    if (k->type() == QEvent::KeyRelease) {
+        // Held down, the key repeats as release and press pairs, often not flagged as repeats:
+        // a release is the lever's release only when no press of its pair follows it.
+        if (!repeat)
+            spaceUp->setEnabled(true);
+        return;
+    }
+    if (spaceUp->enabled()) {
+        spaceUp->setEnabled(false);
+        if (repeat)
+            return; // still held down
+        FormKeyUp(Qt::Key_Space); // released and pressed again at once: two real events
+    }
+    if (!repeat)
+        FormKeyDown(Qt::Key_Space);
+}
+
+void Tfrm_cn::spaceUpTimer()
+{
+    spaceUp->setEnabled(false);
+    FormKeyUp(Qt::Key_Space);
+}
+
+void Tfrm_cn::leaveMenuBar()
+{
+    if (!MainMenu1->hasFocus())
+        return;
+    // Esc takes the bar out of its keyboard mode and gives the focus back.
+    QKeyEvent esc(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+    QCoreApplication::sendEvent(MainMenu1, &esc);
+    if (MainMenu1->hasFocus())
+        setFocus(Qt::OtherFocusReason);
 }
 
 // ---- Helpers ----------------------------------------------------------------------------------
@@ -226,7 +262,7 @@ QString Tfrm_cn::nomeBuffer() const
     // The buffer's placeholder (its file could not be read at start-up) is no one's name: the
     // label keeps asking for one, and no save writes the placeholder as the player's name.
     const QString name = zor::setting(Setting::nomecn);
-    return name == zor::SettingsStore::placeholder(Setting::nomecn) ? kNomePadrao : name;
+    return zor::settings().holdsPlaceholder(Setting::nomecn) ? kNomePadrao : name;
 }
 
 void Tfrm_cn::startNotice(const QString& text)
@@ -332,6 +368,7 @@ void Tfrm_cn::FormClose()
     // The state first, so that a picture that fails below cannot leave a half-reset game.
     cn::resetForClose(g);
     syncReelTimers();
+    spaceUp->setEnabled(false);
     verifica->setEnabled(false);
     possible->hide();
     if (!g.unsaved)
@@ -477,6 +514,10 @@ void Tfrm_cn::lsalvarClick()
     if (nomeCaption_ == kNomePadrao) {
         nomeChamador = zor::kNomeCacaNiquel;
         showModal(frm_nome);
+        // An end requested while the dialog was open ends the save here: nothing is written
+        // and nothing reports success.
+        if (zor::endRequested())
+            return;
         setNome(nomeBuffer());
         nome->show();
         shape->show();
@@ -490,14 +531,19 @@ void Tfrm_cn::lsalvarClick()
     store.set(Setting::duasiguais, cn::savedInt(g.twoEqual));
     store.set(Setting::tresiguais, cn::savedInt(g.threeEqual));
     store.set(Setting::nenhuma, cn::savedInt(g.noMatch));
-    // A file that cannot be written stops the save there: the files before it are written, and
-    // no notice or success message follows.
-    for (Setting s : {Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn, Setting::design,
-                      Setting::duasiguais, Setting::tresiguais, Setting::nenhuma})
-        store.save(s);
+    // The game and the name are written as one set: a failure (a full disk) or a kill leaves
+    // every file as it was, or every file new; after a failure no notice or success message
+    // follows.
+    const bool withName = nomeCaption_ != kNomePadrao;
+    const bool saved = withName
+        ? store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
+                         Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma, Setting::nomecn})
+        : store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
+                         Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma});
+    if (!saved)
+        return;
 
-    if (nomeCaption_ != kNomePadrao) {
-        store.save(Setting::nomecn);
+    if (withName) {
         store.load(Setting::nomecn);
         setNome(store.get(Setting::nomecn));
     } else if (!store.get(Setting::nomecn).isEmpty()) {

@@ -10,6 +10,7 @@
 //
 // Controls and handlers keep the names of the layout (slot_machine_layout.cpp), where each
 // control's events are wired to the handlers below.
+#include "controls/key_repeats.h"
 #include "controls/picture.h"
 #include "controls/shape.h"
 #include "controls/timer.h"
@@ -136,6 +137,9 @@ public:
     zor::Timer* verifica = nullptr; // 2 ms: the game state into the labels
     zor::Timer* t1 = nullptr;       // 2656 ms: hides the amount label
     zor::Timer* Timer4 = nullptr;   // 1 ms: slides the notice
+    // 40 ms, once: a Space release counts as the lever's release when no press of a held key's
+    // repeat follows it within this time.
+    zor::Timer* spaceUp = nullptr;
 
     // The name the label stands for (its caption may be shortened to fit the screen).
     const QString& nomeCaption() const { return nomeCaption_; }
@@ -155,6 +159,7 @@ public:
     void verificaTimer();
     void t1Timer();
     void Timer4Timer();
+    void spaceUpTimer();
 
     void lsalvarClick();
     void SalvarJogo1Click();
@@ -199,6 +204,13 @@ private:
     // Builds the controls and their event wiring (slot_machine_layout.cpp).
     void layout();
 
+    // Space as the lever: a real press presses it, a real release releases it; a held key's
+    // repeats do nothing.
+    void spaceKey(const QKeyEvent* k);
+    // A menu of the bar closed with Esc leaves the bar holding the keyboard: hands it back to
+    // the control that had it before.
+    void leaveMenuBar();
+
     zor::cn::SlotGame& game() const { return zor::cn::slotGame(); }
     // Enables or disables the reel timers as the record's running flags say.
     void syncReelTimers();
@@ -237,4 +249,5 @@ private:
     int shapeWidth_ = -1;
     zor::HoverLatch latch_;
     bool settingPage_ = false;
+    zor::KeyRepeats spaceKeys_;
 };

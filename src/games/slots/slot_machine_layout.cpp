@@ -7,6 +7,7 @@
 #include "games/slots/symbol_sets.h"
 #include "platform/guard.h"
 
+#include <QFontInfo>
 #include <QKeySequence>
 #include <QLinearGradient>
 #include <algorithm>
@@ -135,7 +136,11 @@ void Tfrm_cn::layout()
     shape->setPen(QPen(QColor(0x80, 0x80, 0x80), 1));
     nome = new zor::Label(m, QStringLiteral("nome"), kNomePadrao, QRect(7, 6, 10, 16));
     nome->setFont(zor::verdana(8, true));
-    nome->setStyleSheet(QStringLiteral("color: black; background: transparent;"));
+    // Scoped to the label: its hint is drawn with the label's style sheet, and a bare
+    // "background: transparent" would make the hint's window a black box.
+    nome->setStyleSheet(QStringLiteral("QLabel#nome { color: black; background: transparent; }"
+                                       " QToolTip { color: black; background-color: #FFFFE1;"
+                                       " border: 1px solid #767676; padding: 1px; }"));
     nome->setLayoutDirection(Qt::RightToLeft);
     nome->setCursor(Qt::PointingHandCursor);
     nome->setToolTip(QStringLiteral("Mude o seu Nome"));
@@ -320,12 +325,27 @@ void Tfrm_cn::layout()
         {"Panel2", "Todas Figura Iguais = US$ 50,00", 200},
         {"Panel3", "Apostas = US$ 10,00", 110},
     };
+    // The panels keep the layout's widths; where this desktop's font would not fit a caption in
+    // its panel, the panels' font is made smaller.
+    QFont panelFont = StatusBar1->font();
+    auto fits = [&panels](const QFont& f) {
+        const QFontMetrics fm(f);
+        for (const auto& p : panels) {
+            if (fm.horizontalAdvance(QString::fromUtf8(p.text)) + 10 > p.width)
+                return false;
+        }
+        return true;
+    };
+    if (panelFont.pixelSize() <= 0)
+        panelFont.setPixelSize(std::max(8, QFontInfo(panelFont).pixelSize()));
+    while (!fits(panelFont) && panelFont.pixelSize() > 8)
+        panelFont.setPixelSize(panelFont.pixelSize() - 1);
     for (const auto& p : panels) {
         auto* label = new QLabel(QString::fromUtf8(p.text));
         label->setObjectName(QString::fromLatin1(p.name));
         label->setAlignment(Qt::AlignCenter);
-        // The layout's widths, or wider where this desktop's font needs more room.
-        label->setFixedWidth(std::max(p.width, label->fontMetrics().horizontalAdvance(label->text()) + 14));
+        label->setFont(panelFont);
+        label->setFixedWidth(p.width);
         label->setFrameShape(QFrame::Panel);
         label->setFrameShadow(QFrame::Sunken);
         StatusBar1->addWidget(label);
@@ -340,6 +360,7 @@ void Tfrm_cn::layout()
     verifica = new zor::Timer(this, QStringLiteral("verifica"), 2, false);
     t1 = new zor::Timer(this, QStringLiteral("t1"), 2656, false);
     Timer4 = new zor::Timer(this, QStringLiteral("Timer4"), 1, false);
+    spaceUp = new zor::Timer(this, QStringLiteral("spaceUp"), 40, false);
 
     // ---- Event wiring ----
     zor::on(IniciarnovoJogo1, &QAction::triggered, this, [this] { IniciarnovoJogo1Click(); });
@@ -374,6 +395,7 @@ void Tfrm_cn::layout()
     zor::on(verifica, &zor::Timer::timeout, this, [this] { verificaTimer(); });
     zor::on(t1, &zor::Timer::timeout, this, [this] { t1Timer(); });
     zor::on(Timer4, &zor::Timer::timeout, this, [this] { Timer4Timer(); });
+    zor::on(spaceUp, &zor::Timer::timeout, this, [this] { spaceUpTimer(); });
 
     // Option labels.
     zor::on(l1, &zor::Label::clicked, this, [this] { Configuracoes1Click(); });
@@ -424,4 +446,6 @@ void Tfrm_cn::layout()
         if (w->focusPolicy() != Qt::NoFocus)
             w->installEventFilter(this);
     }
+    // The menu bar takes the keyboard after a menu of it is closed with Esc.
+    MainMenu1->installEventFilter(this);
 }

@@ -10,6 +10,7 @@
 #include "games/blackjack/outcome_dialogs.h"
 #include "settings/store.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QTest>
 
@@ -18,6 +19,25 @@ using zortest::shows;
 using namespace zor::bj;
 
 namespace {
+
+// A key event as the desktop sends it, with its time stamp in ms.
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
+{
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
+    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
+    e.setTimestamp(stamp);
+    QApplication::sendEvent(to, &e);
+}
+
+// The repeats of `key`, pressed at `from` ms and held: `pairs` repeats 40 ms apart, as X sends
+// them, each a release and a press with one time stamp, flagged as repeats or not (`flagged`).
+void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
+{
+    for (int i = 1; i <= pairs; ++i) {
+        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
+        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
+    }
+}
 
 
 // How many different colours a picture has, counted on a coarse grid: drawn pictures have many,
@@ -149,19 +169,60 @@ private slots:
         QCOMPARE(env->sound->files(), QStringList({"click.wav"}));
     }
 
-    void theCloseBoxLeavesTheBetAsItWas()
+    // The close box takes the amount shown, as "Apostar" does, from the first hand on; Esc does
+    // nothing (there is no cancel button).
+    void theCloseBoxTakesTheAmountShown()
     {
-        // The first hand: no bet taken yet.
-        env->openModal(aposta, [&](QDialog*) { type("80"); });
-        QCOMPARE(blackjack().bet, 0);
-        blackjack().bet = 25;
         env->openModal(aposta, [&](QDialog* d) {
-            type("90");
-            QTest::keyClick(field(), Qt::Key_Escape); // no cancel button: Esc does nothing
+            type("80");
+            d->close();
+            QVERIFY(d->isHidden());
+        });
+        QCOMPARE(blackjack().bet, 80);
+        env->openModal(aposta, [&](QDialog* d) {
+            type("250");
+            QTest::keyClick(field(), Qt::Key_Escape);
             QVERIFY(d->isVisible());
             d->close();
         });
-        QCOMPARE(blackjack().bet, 25);
+        QCOMPARE(blackjack().bet, 100);
+        QCOMPARE(aposta->cn->value(), 100);
+        env->openModal(aposta, [&](QDialog* d) { d->close(); });
+        QCOMPARE(blackjack().bet, 5);
+        env->openModal(aposta, [&](QDialog* d) {
+            type("abc");
+            d->close();
+        });
+        QCOMPARE(blackjack().bet, 5);
+    }
+
+    // A deal key held down on the table repeats into the dialog: flagged or not, the repeats
+    // neither bet nor type; the next real press bets once.
+    void heldKeysActOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
+        QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
+        QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+    }
+    void heldKeysActOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, flagged);
+        blackjack().bet = 33;
+        bool open = false;
+        env->openModal(aposta, [&](QDialog* d) {
+            repeatKey(aposta->cn, Qt::Key(key), 1000, 40, flagged);
+            open = d->isVisible();
+            QCOMPARE(field()->text(), QStringLiteral("5"));
+            sendKey(aposta->cn, QEvent::KeyRelease, Qt::Key(key), false, 3000);
+            sendKey(aposta->cn, QEvent::KeyPress, Qt::Key_Return, false, 3500);
+        });
+        QVERIFY(open);
+        QCOMPARE(blackjack().bet, 5);
+        QVERIFY(aposta->isHidden());
     }
 
     void theFieldStartsAtFiveAndSteps()
@@ -280,6 +341,36 @@ private slots:
         }
     }
 
+    // Space or Enter held down from the table: its repeats, flagged or not, close no dialog; a
+    // real press closes those that close.
+    void heldKeysCloseNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("flagged");
+        for (const char* name : {"ganhou", "perdeu", "empate", "frm_estourou", "certo"}) {
+            QTest::addRow("%s flagged", name) << QString::fromLatin1(name) << true;
+            QTest::addRow("%s not flagged", name) << QString::fromLatin1(name) << false;
+        }
+    }
+    void heldKeysCloseNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, flagged);
+        QDialog* d = dialog(name);
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return}) {
+            bool openWhileHeld = false, openAfter = false;
+            env->openModal(d, [&](QDialog*) {
+                repeatKey(d, key, 1000, 40, flagged);
+                openWhileHeld = d->isVisible();
+                sendKey(d, QEvent::KeyRelease, key, false, 3000);
+                sendKey(d, QEvent::KeyPress, key, false, 3400);
+                openAfter = d->isVisible();
+            });
+            QVERIFY(openWhileHeld);
+            QCOMPARE(openAfter, name == "certo");
+        }
+    }
+
     void themedDialogsTakeTheTheme_data()
     {
         QTest::addColumn<QString>("name");
@@ -319,11 +410,12 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QSize>("size");
         QTest::addColumn<bool>("transparentCorner");
-        QTest::newRow("table") << "mesa.jpg" << QSize(797, 550) << false;
+        QTest::newRow("table") << "mesa.jpg" << QSize(797, 528) << false;
         QTest::newRow("pile card") << "monte.png" << QSize(71, 100) << true;
         QTest::newRow("face-down card") << "carta.jpg" << QSize(130, 190) << false;
         QTest::newRow("deal lit") << "dar2.png" << QSize(176, 44) << true;
         QTest::newRow("deal pressed") << "dar3.png" << QSize(176, 44) << true;
+        QTest::newRow("stand awake") << "parar1.png" << QSize(176, 44) << true;
         QTest::newRow("stand lit") << "parar2.png" << QSize(176, 44) << true;
         QTest::newRow("bet glyph") << "apostar.png" << QSize(44, 44) << true;
         QTest::newRow("dialog background") << "aposta_fundo.jpg" << QSize(306, 273) << false;
@@ -358,6 +450,32 @@ private slots:
             for (int x = 20; x < 156; ++x)
                 differ += qAbs(qGray(rest.pixel(x, y)) - qGray(lit.pixel(x, y))) > 12 ? 1 : 0;
         QVERIFY2(differ > 300, qPrintable(QString::number(differ)));
+    }
+
+    // The stand button printed on the table is greyed out (no hand); the one shown while the
+    // player holds cards, at rest and lit, is in colour.
+    void theStandButtonIsGreyOnlyWithoutAHand()
+    {
+        auto saturation = [](const QImage& img) {
+            const QImage a = img.convertToFormat(QImage::Format_ARGB32);
+            long sum = 0, n = 0;
+            for (int y = 8; y < 34; ++y)
+                for (int x = 12; x < 164; ++x) {
+                    const QColor c = QColor::fromRgba(a.pixel(x, y));
+                    if (c.alpha() < 250)
+                        continue;
+                    sum += c.hsvSaturation();
+                    ++n;
+                }
+            return n ? int(sum / n) : 0;
+        };
+        const QImage table(":/layout/blackjack/mesa.jpg");
+        const int asleep = saturation(table.copy(566, 476, 176, 44));
+        const int awake = saturation(QImage(":/layout/blackjack/parar1.png"));
+        const int lit = saturation(QImage(":/layout/blackjack/parar2.png"));
+        QVERIFY2(asleep < 60, qPrintable(QString::number(asleep)));
+        QVERIFY2(awake > 120, qPrintable(QString::number(awake)));
+        QVERIFY2(lit > 100, qPrintable(QString::number(lit)));
     }
 };
 

@@ -15,7 +15,9 @@
 
 #include <QAction>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTest>
@@ -26,6 +28,25 @@ using zortest::moveOver;
 using namespace zor::bj;
 
 namespace {
+
+// A key event as the desktop sends it, with its time stamp in ms.
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
+{
+    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
+    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
+    e.setTimestamp(stamp);
+    QApplication::sendEvent(to, &e);
+}
+
+// The repeats of a key pressed at `from` ms and held: `pairs` release and press pairs 40 ms
+// apart with one time stamp each, flagged as repeats or not, as X sends them.
+void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
+{
+    for (int i = 1; i <= pairs; ++i) {
+        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
+        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
+    }
+}
 
 // The draws of cards of hearts with the given ranks: a suit, then a rank, for each card.
 QList<int> ranks(std::initializer_list<int> rs)
@@ -304,6 +325,82 @@ private slots:
     }
 
     // ---- Keys, clicks and hover -----------------------------------------------------------
+
+    // Enter or Space held down deals once: the repeats, flagged or not, reach neither the bet
+    // dialog (it comes up while the key is held) nor the table; the next real press draws one
+    // card. Held mid-hand into an exact 21, the repeats do not sweep its dialog away either.
+    void aHeldKeyDealsOnce_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
+        QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
+        QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
+        QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+    }
+    void aHeldKeyDealsOnce()
+    {
+        QFETCH(int, key);
+        QFETCH(bool, flagged);
+        const auto k = Qt::Key(key);
+        env->random->script = ranks({10, 10, 10, 5, 6, 10, 2});
+        bool betOpen = false;
+        env->dialogs->scripts["aposta"] = [&](QDialog* d) {
+            repeatKey(aposta->cn, k, 1000, 40, flagged);
+            betOpen = d->isVisible();
+            sendKey(aposta->cn, QEvent::KeyRelease, k, false, 3000);
+            QTest::keyClicks(aposta->cn->editor(), "50");
+            sendKey(aposta->cn, QEvent::KeyPress, Qt::Key_Return, false, 3500);
+        };
+        sendKey(bj, QEvent::KeyPress, k, false, 1000);
+        QVERIFY(betOpen);
+        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().bet, 50);
+        // The table gets the rest of the repeats: no more cards.
+        repeatKey(bj, k, 3600, 30, flagged);
+        sendKey(bj, QEvent::KeyRelease, k, false, 5000);
+        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(bj->pontos->text(), QStringLiteral("11"));
+
+        // Held again: one card (10: 21 exactly), whose dialog stays up through the repeats.
+        bool certoOpen = false;
+        env->dialogs->scripts["certo"] = [&](QDialog* d) {
+            repeatKey(d, k, 6000, 40, flagged);
+            certoOpen = d->isVisible();
+        };
+        sendKey(bj, QEvent::KeyPress, k, false, 6000);
+        QVERIFY(certoOpen);
+        repeatKey(bj, k, 8000, 20, flagged);
+        QCOMPARE(blackjack().hits21, 1);
+        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(modals(), QStringList({"aposta", "certo"}));
+    }
+
+    // The whole table shows above the status bar; the stand button wakes up (in colour) while
+    // the player holds cards; the card frames lie beneath every card, so no frame line crosses
+    // the face of a card.
+    void theTableLooksWhole()
+    {
+        const QRect table(bj->Image1->mapTo(bj, QPoint(0, 0)), bj->Image1->size());
+        QCOMPARE(table.bottom() + 1, bj->StatusBar1->y());
+        QCOMPARE(table.top(), bj->MainMenu1->height());
+        QCOMPARE(table.width(), 797);
+        // The picture is shown at its own proportions, give or take a row.
+        const QImage picture(":/layout/blackjack/mesa.jpg");
+        QVERIFY2(qAbs(picture.height() - table.height()) <= 6, qPrintable(QString::number(table.height())));
+
+        QVERIFY(bj->p1->isHidden());
+        env->random->script = ranks({10, 10, 10, 2, 3});
+        press();
+        QVERIFY(bj->p1->isVisible());
+        QVERIFY(bj->p1->hasPicture());
+        const QObjectList order = bj->body->children();
+        for (QWidget* card : {bj->dar1, bj->dar2, bj->dar3, bj->dar4, bj->dar5})
+            for (QWidget* f : {bj->Shape1, bj->Shape2, bj->Shape3, bj->Shape4, bj->Shape5, bj->Shape6})
+                QVERIFY2(order.indexOf(f) < order.indexOf(card), qPrintable(f->objectName() + " over " + card->objectName()));
+        standByMouse();
+        QVERIFY(bj->p1->isHidden());
+    }
 
     void enterSpaceAndClickDealAlike_data()
     {

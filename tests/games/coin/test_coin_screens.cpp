@@ -17,6 +17,8 @@
 using namespace zor;
 using zortest::shows;
 using zortest::moveOver;
+using zortest::holdKey;
+using zortest::sendKey;
 using zortest::showsCoin;
 using zor::coin::game;
 
@@ -224,6 +226,7 @@ private slots:
         QCOMPARE(cues(), QStringList({"escolher.wav", "escolher2.wav"}));
         QVERIFY(frm_CoC2->isVisible());
         QTest::keyRelease(frm_CoC2, Qt::Key_Return);
+        frm_CoC2->enterUp->tick(); // no press followed the release: it was a real one
         QVERIFY(frm_CoC2->isHidden());
         QVERIFY(CoC_jogo->isVisible());
         CoC_jogo->verifica->tick();
@@ -283,6 +286,83 @@ private slots:
     }
 
     // ---- Mode dialog -------------------------------------------------------------------------
+
+    // Only Enter acts on the side screen: Space, the arrows, Tab, Esc and letters leave the
+    // ticked side as the player left it, whatever control was clicked last.
+    void sideScreenKeysOtherThanEnterChangeNothing()
+    {
+        game().coinValue = 100;
+        frm_CoC2->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm_CoC2));
+        QTest::mouseClick(frm_CoC2->RadioButton2, Qt::LeftButton);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked());
+        QTest::mouseClick(frm_CoC2->RadioButton1, Qt::LeftButton);
+        QTest::mouseClick(frm_CoC2->RadioButton2, Qt::LeftButton);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked());
+        env->sound->played.clear();
+        for (int key : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Tab,
+                        Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_A, Qt::Key_Home}) {
+            holdKey(frm_CoC2, key, 3);
+            QVERIFY2(frm_CoC2->RadioButton2->isChecked(), qPrintable(QKeySequence(key).toString()));
+        }
+        QTest::keyClick(frm_CoC2, Qt::Key_Space);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked());
+        QVERIFY(frm_CoC2->isVisible());
+        QCOMPARE(cues(), QStringList());
+        QCOMPARE(game().side, QString());
+
+        // Enter held down: the side and its cue on the real press, the table on the real release.
+        holdKey(frm_CoC2, Qt::Key_Return, 8, false);
+        QCOMPARE(game().side, QStringLiteral("Coroa"));
+        QCOMPARE(cues(), QStringList({"escolher2.wav"}));
+        QVERIFY(frm_CoC2->isVisible());
+        QVERIFY(!CoC_jogo->isVisible());
+        // Pairs the toolkit did not flag: a release and a press with one time stamp.
+        for (quint64 stamp : {1000, 1033, 1066}) {
+            sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return, false, stamp);
+            sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Return, false, stamp);
+            QVERIFY(!frm_CoC2->enterUp->enabled());
+        }
+        QVERIFY(frm_CoC2->isVisible());
+        QCOMPARE(cues(), QStringList({"escolher2.wav"}));
+        // The real release: no press follows it, and the table opens.
+        sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return, false, 2000);
+        QVERIFY(frm_CoC2->isVisible());
+        frm_CoC2->enterUp->tick();
+        QVERIFY(frm_CoC2->isHidden());
+        QVERIFY(CoC_jogo->isVisible());
+        QVERIFY(!frm_CoC2->enterUp->enabled());
+        CoC_jogo->hide();
+    }
+
+    // Enter held on the table opens this dialog; its repeats must not confirm it unseen.
+    void modeDialogTakesOnlyARealEnter()
+    {
+        game().mode = coin::NoMode;
+        coc_modo->RadioButton2->setChecked(true);
+        coc_modo->show();
+        QVERIFY(QTest::qWaitForWindowExposed(coc_modo));
+        for (int i = 0; i < 10; ++i) {
+            sendKey(coc_modo, QEvent::KeyPress, Qt::Key_Return, true);
+            sendKey(coc_modo, QEvent::KeyRelease, Qt::Key_Return, true);
+            sendKey(coc_modo, QEvent::KeyPress, Qt::Key_Escape, true);
+        }
+        QVERIFY(coc_modo->isVisible());
+        QCOMPARE(game().mode, 0);
+        sendKey(coc_modo, QEvent::KeyPress, Qt::Key_Return);
+        QVERIFY(coc_modo->isHidden());
+        QCOMPARE(game().mode, 2);
+    }
+
+    void modeDialogReadsModoWithBlanksAround()
+    {
+        QCOMPARE(coc_modo->Label1->text(), QStringLiteral("Escolha um           para jogar: "));
+        QCOMPARE(coc_modo->Label2->text(), QStringLiteral("modo"));
+        const QString fault = zortest::gapFault(static_cast<zor::coin::GapLabel*>(coc_modo->Label1), coc_modo->Label2, {"modo"});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        // The sentence stays clear of the help icon.
+        QVERIFY(coc_modo->Label1->x() + coc_modo->Label1->sizeHint().width() <= coc_modo->Image3->x());
+    }
 
     void modeDialogConfirmAndCancel()
     {

@@ -22,6 +22,8 @@
 
 using namespace zor;
 using zortest::shows;
+using zortest::holdKey;
+using zortest::sendKey;
 using zortest::showsCoin;
 using zor::coin::game;
 
@@ -155,7 +157,7 @@ private slots:
         QCOMPARE(t->windowTitle(), QStringLiteral("Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—"));
         QCOMPARE(t->cara->geometry(), QRect(91, 54, 146, 146));
         QCOMPARE(t->coroa->geometry(), QRect(91, 54, 146, 146));
-        QCOMPARE(t->Button1->pos(), QPoint(811, 292));
+        QCOMPARE(t->Button1->y(), 292);
         QCOMPARE(t->PageControl1->y(), 295);
         QCOMPARE(t->position->maximum(), 150);
         QCOMPARE(t->verifica->interval(), 5);
@@ -252,7 +254,7 @@ private slots:
         QCOMPARE(env->random->reseeds, 1);
         QCOMPARE(env->random->drawnFrom, QList<int>({2}));
         QVERIFY(t->PageControl1->isHidden());
-        QCOMPARE(t->Button1->pos(), QPoint(811, 588));
+        QCOMPARE(t->Button1->y(), 588);
         QCOMPARE(t->Button1->text(), QStringLiteral("Mostrar >>"));
         QVERIFY(!t->Button1->isEnabled());
         QVERIFY(t->b7->isEnabled());
@@ -436,7 +438,7 @@ private slots:
         QCOMPARE(t->Button1->text(), QStringLiteral("Mostrar >>"));
         t->Button1->click();
         QVERIFY(t->PageControl1->isVisible() && t->nome->isVisible());
-        QCOMPARE(t->Button1->pos(), QPoint(811, 292));
+        QCOMPARE(t->Button1->y(), 292);
     }
 
     // ---- Save --------------------------------------------------------------------------------
@@ -724,6 +726,108 @@ private slots:
         // Esc does not hide the table.
         QTest::keyClick(t, Qt::Key_Escape);
         QVERIFY(t->isVisible());
+    }
+
+    // ---- Held keys ---------------------------------------------------------------------------
+    // A key held down comes as one real press, then auto-repeated release and press pairs, then
+    // the real release: only the real ones act.
+
+    void heldEnterChoosesTheModeOnceAndTossesOnce()
+    {
+        openTable(100, "Coroa");
+        scriptMode(1);
+        holdKey(t, Qt::Key_Return, 20);
+        QCOMPARE(env->dialogs->modalShown, QStringList({"coc_modo"}));
+        QCOMPARE(t->jogar->text(), QStringLiteral("Jogar Moeda"));
+        QVERIFY(!game().tossRunning); // confirming the mode starts nothing, the repeats neither
+
+        // Held from rest through the whole toss and beyond: one toss, one draw.
+        env->random->script = {1};
+        holdKey(t, Qt::Key_Return, 10, false);
+        QVERIFY(game().tossRunning);
+        fire(t->aleatorio, 150);
+        QVERIFY(!game().tossRunning);
+        for (int i = 0; i < 10; ++i) {
+            sendKey(t, QEvent::KeyRelease, Qt::Key_Return, true);
+            sendKey(t, QEvent::KeyPress, Qt::Key_Return, true);
+        }
+        sendKey(t, QEvent::KeyRelease, Qt::Key_Return);
+        refresh();
+        QVERIFY(!game().tossRunning && tossTimersOff());
+        QCOMPARE(env->random->reseeds, 1);
+        QCOMPARE(game().bets, 1);
+        QCOMPARE(game().wins, 1);
+        QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 1"));
+    }
+
+    void heldSpaceStopsOnceAndWarnsOnce()
+    {
+        openTable(100, "Cara");
+        chooseMode(2);
+        // At rest: one press, one warning, however long the hold.
+        holdKey(t, Qt::Key_Space, 15);
+        QCOMPARE(messages(), QStringList({"Clique em \"Jogar Moeda\" para Começar !"}));
+        QCOMPARE(game().bets, 0);
+
+        // Mid-toss: the real press stops the coin; the repeats neither warn nor start or stop
+        // anything more.
+        t->jogarClick();
+        QVERIFY(game().tossRunning && game().playerStop);
+        fire(t->gira1); // `coroa` showing
+        holdKey(t, Qt::Key_Space, 15);
+        QVERIFY(!game().tossRunning && tossTimersOff());
+        QCOMPARE(game().bets, 1);
+        QCOMPARE(game().losses, 1);
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(game().money, -1.0);
+    }
+
+    void heldEnterOnAFocusedButtonClicksItOnce()
+    {
+        openTable(100, "Cara");
+        t->Button1->setFocus();
+        QCOMPARE(t->focusWidget(), t->Button1);
+        holdKey(t, Qt::Key_Return, 9);
+        // One click hid the panel; nine more would have left it shown.
+        QVERIFY(t->PageControl1->isHidden());
+        QCOMPARE(t->Button1->text(), QStringLiteral("Mostrar >>"));
+
+        // The options tab's default button loads once.
+        t->Button1->click();
+        writeSave({{"modo", "1"}, {"coc", "Coroa"}, {"valor", "5"}, {"dinheiro", "3"}, {"ganhou", "1"},
+                   {"perdeu", "2"}, {"apostas", "3"}, {"nome", "Bia"}});
+        t->PageControl1->setCurrentWidget(t->TabSheet3);
+        t->PageControl1->tabBar()->setFocus();
+        env->sound->played.clear();
+        holdKey(t, Qt::Key_Return, 9);
+        QCOMPARE(game().money, 3.0);
+        QCOMPARE(env->sound->files(), QStringList({"click.wav", "click.wav"})); // reset, then load
+    }
+
+    // ---- Layout ------------------------------------------------------------------------------
+
+    void hideButtonShowsBothCaptionsWhole()
+    {
+        openTable(100, "Cara");
+        const int left = t->Button1->x();
+        QVERIFY(left <= 811);
+        for (int i = 0; i < 2; ++i) {
+            QVERIFY2(t->Button1->sizeHint().width() <= t->Button1->width(), qPrintable(t->Button1->text()));
+            QVERIFY(t->Button1->geometry().right() < t->width());
+            QCOMPARE(t->Button1->x(), left);
+            t->Button1->click();
+        }
+        QCOMPARE(t->Button1->text(), QStringLiteral("<< Esconder"));
+    }
+
+    void theSideStandsInTheGapOfItsSentence()
+    {
+        auto* sentence = zortest::control<zor::coin::GapLabel>(t, "Label5");
+        QCOMPARE(sentence->text(), QStringLiteral("Você está apostando no lado           da moeda."));
+        const QString fault = zortest::gapFault(sentence, t->o, {"Cara", "Coroa"});
+        QVERIFY2(fault.isEmpty(), qPrintable(fault));
+        openTable(100, "Coroa");
+        QCOMPARE(t->o->text(), QStringLiteral("Coroa"));
     }
 
     // ---- Design and help tabs ----------------------------------------------------------------

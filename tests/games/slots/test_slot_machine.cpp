@@ -18,6 +18,9 @@
 #include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QToolTip>
 #include <QMouseEvent>
 #include <QTest>
 #include <QWindow>
@@ -37,10 +40,22 @@ cn::SlotGame& game() { return cn::slotGame(); }
 
 
 
-void key(QWidget* target, QEvent::Type type, bool autoRepeat = false)
+// A Space event as the desktop sends it, with its time stamp in ms (0: made by hand).
+void key(QWidget* target, QEvent::Type type, bool autoRepeat = false, quint64 stamp = 0)
 {
     QKeyEvent e(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), autoRepeat);
+    e.setTimestamp(stamp);
     QApplication::sendEvent(target, &e);
+}
+
+// Space held down from `from` ms for `pairs` repeats 40 ms apart, as X sends them: each repeat is
+// a release and a press with one time stamp; the toolkit flags only some of them (`flagged`).
+void holdSpace(QWidget* target, quint64 from, int pairs, bool flagged)
+{
+    for (int i = 1; i <= pairs; ++i) {
+        key(target, QEvent::KeyRelease, flagged, from + 500 + 40 * i);
+        key(target, QEvent::KeyPress, flagged, from + 500 + 40 * i);
+    }
 }
 
 } // namespace
@@ -258,37 +273,154 @@ private slots:
         QCOMPARE(game().twoEqual + game().threeEqual + game().noMatch, 1);
     }
 
-    // Held down, Space repeats: the repeated presses during the spin do nothing and the repeated
-    // releases are no release; the real release after the spin pulls again. Space on a focused
-    // chooser pulls the lever without opening its list.
-    void spaceHeldDownDuringASpin()
+    // Space is the lever: its press pulls the lever down, its release starts the spin once no
+    // repeat follows it (the spaceUp timer). Held down, its repeats, flagged or not, do nothing:
+    // one pull on the real release. Space on a focused chooser pulls without opening its list.
+    void spaceHeldDownIsOnePullOnTheRealRelease_data()
     {
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("repeats flagged") << true;
+        QTest::newRow("repeats not flagged") << false;
+    }
+    void spaceHeldDownIsOnePullOnTheRealRelease()
+    {
+        QFETCH(bool, flagged);
         open();
         QWidget* focus = cnScreen->ComboBox2;
-        key(focus, QEvent::KeyPress);
+        key(focus, QEvent::KeyPress, false, 1000);
         QVERIFY(cnScreen->alavanca2->isVisible());
-        key(focus, QEvent::KeyRelease);
-        QCOMPARE(game().pulls, 1);
-        QVERIFY(!cnScreen->ComboBox2->view()->isVisible());
-        for (int i = 0; i < 30; ++i) {
-            key(focus, QEvent::KeyRelease, true);
-            key(focus, QEvent::KeyPress, true);
-            cnScreen->timer1->tick();
-        }
+        holdSpace(focus, 1000, 50, flagged);
+        QVERIFY(!cnScreen->spaceUp->enabled());
+        QCOMPARE(game().pulls, 0);
+        QVERIFY(cnScreen->alavanca2->isVisible());
+        QVERIFY(!game().spinning());
+        key(focus, QEvent::KeyRelease, false, 3600);
+        QCOMPARE(game().pulls, 0); // not before the moment for a repeat has passed
+        QVERIFY(cnScreen->spaceUp->enabled());
+        cnScreen->spaceUp->tick();
+        QVERIFY(!cnScreen->spaceUp->enabled());
         QCOMPARE(game().pulls, 1);
         QCOMPARE(game().money, 90);
         QVERIFY(cnScreen->alavanca2->isHidden());
+        QVERIFY(cnScreen->timer1->enabled());
+        QVERIFY(!cnScreen->ComboBox2->view()->isVisible());
+        QCOMPARE(cnScreen->ComboBox2->currentIndex(), cn::kDefaultSymbolSet);
+
+        // Held again during the spin: nothing, and its release after the result starts nothing.
+        key(focus, QEvent::KeyPress, false, 4000);
+        holdSpace(focus, 4000, 20, flagged);
         spin();
         QVERIFY(!game().spinning());
-        // Still held after the result: the repeated press pulls the lever down again, the final
-        // release starts the second pull.
-        key(focus, QEvent::KeyRelease, true);
-        key(focus, QEvent::KeyPress, true);
-        QVERIFY(cnScreen->alavanca2->isVisible());
+        holdSpace(focus, 5400, 20, flagged);
+        key(focus, QEvent::KeyRelease, false, 7000);
+        cnScreen->spaceUp->tick();
         QCOMPARE(game().pulls, 1);
-        key(focus, QEvent::KeyRelease);
+        QVERIFY(!game().spinning());
+        QCOMPARE(game().twoEqual + game().threeEqual + game().noMatch, 1);
+
+        // Pressed again at rest: a pull, from reset reels, that ends with its result.
+        key(focus, QEvent::KeyPress, false, 8000);
+        key(focus, QEvent::KeyRelease, false, 8100);
+        cnScreen->spaceUp->tick();
         QCOMPARE(game().pulls, 2);
-        QCOMPARE(cnScreen->ComboBox2->currentIndex(), cn::kDefaultSymbolSet);
+        QVERIFY(spin() < 70);
+        QCOMPARE(game().twoEqual + game().threeEqual + game().noMatch, 2);
+        QVERIFY(warnings().isEmpty());
+    }
+
+    // A release at once followed by a real new press (another time stamp) is a release: the
+    // pull starts before the new press is taken.
+    void aQuickSecondTapIsNotARepeat()
+    {
+        open();
+        key(cnScreen, QEvent::KeyPress, false, 1000);
+        key(cnScreen, QEvent::KeyRelease, false, 1080);
+        key(cnScreen, QEvent::KeyPress, false, 1100);
+        QVERIFY(!cnScreen->spaceUp->enabled());
+        QCOMPARE(game().pulls, 1);
+        QVERIFY(game().spinning());
+        key(cnScreen, QEvent::KeyRelease, false, 1180);
+        cnScreen->spaceUp->tick();
+        QCOMPARE(game().pulls, 1); // that press came during the spin
+    }
+
+    // Out of money, a held Space warns once, at its real release.
+    void spaceHeldDownWithoutMoneyWarnsOnce_data() { spaceHeldDownIsOnePullOnTheRealRelease_data(); }
+    void spaceHeldDownWithoutMoneyWarnsOnce()
+    {
+        QFETCH(bool, flagged);
+        open();
+        game().money = 0;
+        game().leverLock = true;
+        key(cnScreen, QEvent::KeyPress, false, 1000);
+        holdSpace(cnScreen, 1000, 60, flagged);
+        key(cnScreen, QEvent::KeyRelease, false, 4000);
+        cnScreen->spaceUp->tick();
+        QCOMPARE(warnings(), QStringList({"Você não possui mais dinheiro!"}));
+        QCOMPARE(game().pulls, 0);
+        QVERIFY(cnScreen->alavanca2->isHidden());
+    }
+
+    // The jam: the lever pressed with the mouse during a spin and released after the result.
+    // That release starts nothing; the next pull spins all three reels to a result as usual.
+    void aPressDuringASpinReleasedAfterTheResultStartsNothing()
+    {
+        open();
+        env->random->script = {0, 1, 2};
+        pull();
+        for (int i = 0; i < 20; ++i)
+            cnScreen->timer1->tick();
+        QTest::mousePress(cnScreen->alavanca, Qt::LeftButton, {}, QPoint(20, 60));
+        QVERIFY(cnScreen->alavanca2->isHidden());
+        spin();
+        QVERIFY(!game().spinning());
+        QCOMPARE(game().money, 85);
+        QTest::mouseRelease(cnScreen->alavanca, Qt::LeftButton, {}, QPoint(20, 60));
+        QCOMPARE(game().pulls, 1);
+        QCOMPARE(game().money, 85);
+        QVERIFY(!game().spinning());
+        QVERIFY(!game().leverLock);
+        QVERIFY(!cnScreen->timer1->enabled());
+        QVERIFY(shows(cnScreen->alavanca, "alavanca.jpg"));
+        refresh();
+        QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::PointingHandCursor);
+
+        env->random->script = {2, 2, 2};
+        pull();
+        QCOMPARE(game().pulls, 2);
+        const int periods = spin();
+        QVERIFY2(periods < 70, qPrintable(QString::number(periods)));
+        QVERIFY(!cnScreen->timer1->enabled() && !cnScreen->Timer2->enabled() && !cnScreen->Timer3->enabled());
+        QCOMPARE(game().threeEqual, 1);
+        QCOMPARE(game().money, 125);
+        QVERIFY(shows(cnScreen->possible, "todos.jpg"));
+    }
+
+    // A menu of the bar opened with the mouse and closed with Esc leaves the bar holding the
+    // keyboard; Space then pulls the lever, gives the keyboard back and opens no menu.
+    void spaceAfterAMenuClosedWithEscPulls()
+    {
+        open();
+        cnScreen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(cnScreen));
+        cnScreen->ComboBox2->setFocus();
+        QMenuBar* bar = cnScreen->MainMenu1;
+        QMenu* menu = cnScreen->OpcoesdoJogo1;
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+        QTRY_VERIFY(menu->isVisible());
+        QTest::keyClick(menu, Qt::Key_Escape);
+        QTRY_VERIFY(!menu->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(bar));
+
+        key(bar, QEvent::KeyPress, false, 1000);
+        QVERIFY(!menu->isVisible());
+        QVERIFY(cnScreen->alavanca2->isVisible());
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cnScreen->ComboBox2));
+        key(QApplication::focusWidget(), QEvent::KeyRelease, false, 1100);
+        cnScreen->spaceUp->tick();
+        QCOMPARE(game().pulls, 1);
+        QVERIFY(!menu->isVisible());
+        QVERIFY(!QApplication::activePopupWidget());
     }
 
     void outOfMoneyLocksTheLeverAndWarnsAtEveryRelease()
@@ -944,6 +1076,51 @@ private slots:
         env->writeFile("Config/Jogos/cn/dinheiro.txt", "321");
         QTest::keyClick(cnScreen->ComboBox2, Qt::Key_O, Qt::ControlModifier);
         QCOMPARE(game().money, 321);
+    }
+
+    // The name's hint is a readable box: light ground, dark letters.
+    void theNameHintIsReadable()
+    {
+        open();
+        QToolTip::showText(cnScreen->nome->mapToGlobal(QPoint(4, 4)), cnScreen->nome->toolTip(), cnScreen->nome);
+        QWidget* tip = nullptr;
+        QTRY_VERIFY((tip = [] {
+            for (QWidget* w : QApplication::topLevelWidgets()) {
+                if (w->inherits("QTipLabel") && w->isVisible())
+                    return w;
+            }
+            return static_cast<QWidget*>(nullptr);
+        }()));
+        QCOMPARE(static_cast<QLabel*>(tip)->text(), QStringLiteral("Mude o seu Nome"));
+        const QImage img = tip->grab().toImage();
+        QVERIFY(!img.isNull());
+        int light = 0, dark = 0;
+        for (int y = 0; y < img.height(); ++y) {
+            for (int x = 0; x < img.width(); ++x) {
+                const int v = qGray(img.pixel(x, y));
+                light += v > 200;
+                dark += v < 80;
+            }
+        }
+        const int all = img.width() * img.height();
+        QVERIFY2(light > all * 6 / 10, qPrintable(QStringLiteral("%1 of %2 light").arg(light).arg(all)));
+        QVERIFY2(dark > 20, qPrintable(QStringLiteral("%1 dark").arg(dark)));
+        QToolTip::hideText();
+    }
+
+    // The pay table's panels are 200, 200, 200 and 110 wide, each caption whole inside.
+    void theStatusBarPanels()
+    {
+        open();
+        const QList<QLabel*> panels = cnScreen->StatusBar1->findChildren<QLabel*>();
+        QCOMPARE(panels.size(), 4);
+        const int widths[4] = {200, 200, 200, 110};
+        for (int i = 0; i < 4; ++i) {
+            QCOMPARE(panels[i]->width(), widths[i]);
+            QVERIFY2(panels[i]->fontMetrics().horizontalAdvance(panels[i]->text()) <= panels[i]->contentsRect().width(),
+                     qPrintable(panels[i]->text()));
+        }
+        QVERIFY(panels[0]->x() < panels[1]->x() && panels[1]->x() < panels[2]->x() && panels[2]->x() < panels[3]->x());
     }
 
     void escapeDoesNotCloseTheScreen()

@@ -56,11 +56,19 @@ Spin runSpin(SlotGame& g, zor::RandomSource& random, int maxTicks = 200)
     return s;
 }
 
+// A whole pull: the lever pressed down, then released.
+Release pull(SlotGame& g)
+{
+    zortest::FakeRandom random;
+    pressLever(g, random);
+    return releaseLever(g);
+}
+
 SlotGame pulled(int money = 100)
 {
     SlotGame g;
     g.money = money;
-    releaseLever(g);
+    pull(g);
     return g;
 }
 
@@ -156,7 +164,7 @@ private slots:
     void aReleaseTakesTheStakeAndLocksTheLever()
     {
         SlotGame g;
-        QCOMPARE(releaseLever(g), Release::Accepted);
+        QCOMPARE(pull(g), Release::Accepted);
         QCOMPARE(g.money, 90);
         QCOMPARE(g.lost, 10);
         QCOMPARE(g.pulls, 1);
@@ -172,6 +180,111 @@ private slots:
         QCOMPARE(releaseLever(g), Release::Ignored);
         QCOMPARE(g.money, 90);
         QCOMPARE(g.pulls, 1);
+    }
+
+    // A release pulls only after a press that put the lever down and reset the reels: a release
+    // with no press before it, or a second release, starts nothing.
+    void aReleaseNeedsTheLeverPressedFirst()
+    {
+        SlotGame g;
+        QCOMPARE(releaseLever(g), Release::Ignored);
+        QVERIFY(g.unsaved);
+        QCOMPARE(g.pulls, 0);
+        QCOMPARE(g.money, 100);
+        QVERIFY(!g.spinning() && !g.leverLock);
+
+        QCOMPARE(pull(g), Release::Accepted);
+        g.running = {};
+        g.leverLock = false;
+        QCOMPARE(releaseLever(g), Release::Ignored);
+        QCOMPARE(g.pulls, 1);
+    }
+
+    // The jam: the lever pressed during a spin and released after the result. That release must
+    // start nothing (no stake, no reel); the next real pull starts from reset reels, and its spin
+    // ends with a result like any other.
+    void aPressDuringASpinReleasedAfterTheResultStartsNothing()
+    {
+        zortest::FakeRandom random;
+        SlotGame g = pulled();
+        for (int i = 0; i < 20; ++i)
+            tickReel(g, 0, random);
+        QCOMPARE(pressLever(g, random), Press::Ignored);
+        QVERIFY(!g.leverDown);
+        random.script = {0, 1, 2};
+        QVERIFY(runSpin(g, random).settled);
+        QVERIFY(!g.leverLock);
+        const SlotGame afterResult = g;
+
+        QCOMPARE(releaseLever(g), Release::Ignored);
+        QCOMPARE(g.money, afterResult.money);
+        QCOMPARE(g.lost, afterResult.lost);
+        QCOMPARE(g.pulls, 1);
+        QVERIFY(!g.spinning());
+        QVERIFY(!g.leverLock);
+
+        QCOMPARE(pull(g), Release::Accepted);
+        QCOMPARE(g.pulls, 2);
+        random.script = {3, 3, 3};
+        const Spin s = runSpin(g, random);
+        QVERIFY(s.settled);
+        QCOMPARE(int(s.outcome.kind), int(ResultClass::ThreeEqual));
+        QCOMPARE(g.pulls, 2);
+        QCOMPARE(g.threeEqual + g.twoEqual + g.noMatch, 2);
+    }
+
+    // Whatever the reels were left at (a load stopped a spin midway), an accepted pull starts
+    // from reset reels and stops near ticks 36, 48 and 60 as always.
+    void anAcceptedPullStartsFromResetReels()
+    {
+        zortest::FakeRandom random;
+        SlotGame g = pulled();
+        for (int i = 0; i < 45; ++i) {
+            tickReel(g, 0, random);
+            tickReel(g, 1, random);
+            tickReel(g, 2, random);
+        }
+        stopForSaveOrLoad(g);
+        QVERIFY(g.reel1Stopped != 0 || g.restart2 != 0 || g.counter[0] != 0);
+        QCOMPARE(pressLever(g, random), Press::ResetPulled);
+        // Anything moving the reels between the press and the release is undone by the release.
+        g.counter = {130, 70, 20};
+        g.phase = {1, 2, 3};
+        g.reel1Stopped = g.restart2 = g.restart3 = 10;
+        g.stop = {4, 4, 4};
+        QCOMPARE(releaseLever(g), Release::Accepted);
+        QCOMPARE(g.counter, (std::array<int, 3>{}));
+        QCOMPARE(g.phase, (std::array<int, 3>{}));
+        QCOMPARE(g.stop, (std::array<int, 3>{}));
+        QCOMPARE(g.reel1Stopped + g.restart2 + g.restart3, 0);
+        random.script = {0, 0, 0};
+        const Spin s = runSpin(g, random);
+        // Stop for stop the spin of a pull on a fresh machine.
+        SlotGame fresh = pulled();
+        random.script = {0, 0, 0};
+        const Spin want = runSpin(fresh, random);
+        QVERIFY(s.settled && want.settled);
+        QCOMPARE(s.resultTick, want.resultTick);
+        QCOMPARE(s.stops.size(), 3);
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(s.stops[i].reel, i);
+            QCOMPARE(s.stops[i].tick, want.stops[i].tick);
+        }
+    }
+
+    // A save, a load or closing the screen put the lever back up: the release that follows
+    // starts nothing.
+    void saveLoadAndCloseLiftTheLever()
+    {
+        zortest::FakeRandom random;
+        SlotGame g;
+        pressLever(g, random);
+        stopForSaveOrLoad(g);
+        QCOMPARE(releaseLever(g), Release::Ignored);
+        pressLever(g, random);
+        resetForClose(g);
+        QCOMPARE(releaseLever(g), Release::Ignored);
+        QCOMPARE(g.pulls, 0);
     }
 
     void aPressResetsTheReels()
@@ -216,7 +329,7 @@ private slots:
         QCOMPARE(int(s.outcome.match), int(Match::LeftMiddle));
         QCOMPARE(g.money, 25);
         QVERIFY(!g.leverLock);
-        QCOMPARE(releaseLever(g), Release::Accepted);
+        QCOMPARE(pull(g), Release::Accepted);
     }
 
     // Money 5: the stake is taken whole, so money is -5 during the spin; a no-match leaves -10.
@@ -326,7 +439,7 @@ private slots:
         g.won = kMax - 10;
         g.lost = kMax - 3;
         g.pulls = kMax;
-        QCOMPARE(releaseLever(g), Release::Accepted);
+        QCOMPARE(pull(g), Release::Accepted);
         QCOMPARE(g.money, kMax - 10);
         QCOMPARE(g.lost, kMax);
         QCOMPARE(g.pulls, kMax);
@@ -447,7 +560,7 @@ private slots:
                 two += g.twoEqual, three += g.threeEqual, none += g.noMatch;
                 g = SlotGame{};
                 ++games;
-                QCOMPARE(releaseLever(g), Release::Accepted);
+                QCOMPARE(pull(g), Release::Accepted);
             }
             const Spin s = runSpin(g, random);
             if (!s.settled)
