@@ -14,6 +14,7 @@
 
 #include <QApplication>
 #include <QFont>
+#include <QResource>
 
 TLoading* Loading = nullptr;
 Tfrm_Jogos* frm_Jogos = nullptr;
@@ -42,9 +43,14 @@ Tajudaconf* ajudaconf = nullptr;
 Tfrm_Menu* frm_Menu = nullptr;
 Tfrm_bj* frm_bj = nullptr;
 
+// The packed layout pictures, linked in by the build (src/CMakeLists.txt).
+extern "C" const unsigned char zor_layout_pictures[];
+
 static void initLayoutResources()
 {
-    Q_INIT_RESOURCE(layout);
+    static const bool registered = QResource::registerResource(zor_layout_pictures);
+    if (!registered)
+        qFatal("the layout pictures linked into the program are not a Qt resource");
 }
 
 namespace zor {

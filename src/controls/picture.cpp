@@ -9,10 +9,12 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPixmapCache>
 
 #include <cerrno>
 #include <climits>
 #include <cstring>
+#include <sys/stat.h>
 
 namespace zor {
 
@@ -84,6 +86,50 @@ QPixmap loadLayoutPixmap(const QString& path, qreal devicePixelRatio)
     return plain;
 }
 
+namespace {
+
+// The file's path, device, inode, size and change time: a file written anew differs in one.
+QString fileIdentity(const QFile& file)
+{
+    struct stat st = {};
+    if (::fstat(file.handle(), &st) != 0)
+        return QString();
+    return QFileInfo(file).absoluteFilePath() + QStringLiteral("|%1|%2|%3|%4.%5").arg(st.st_dev).arg(st.st_ino)
+        .arg(st.st_size).arg(st.st_mtim.tv_sec).arg(st.st_mtim.tv_nsec);
+}
+
+QString fileIdentity(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? fileIdentity(file) : QStringLiteral("none");
+}
+
+QPixmap decodePictureFile(QFile& file, const QString& fileName, const QByteArray& format, bool dense)
+{
+    // On a dense screen a twin drawn at twice the size, "NAME@2x.EXT", is preferred where it
+    // lies beside the file and decodes; every rule and failure is still that of the file itself.
+    if (dense) {
+        QFile denseFile(denseTwin(fileName));
+        if (denseFile.open(QIODevice::ReadOnly)) {
+            QImageReader denseReader(&denseFile, format);
+            QImage image = denseReader.read();
+            if (!image.isNull()) {
+                QPixmap pixmap = QPixmap::fromImage(std::move(image));
+                pixmap.setDevicePixelRatio(2);
+                return pixmap;
+            }
+        }
+    }
+    QImageReader reader(&file, format);
+    QImage image = reader.read();
+    if (image.isNull())
+        throw AppError(format == "jpeg" ? QStringLiteral("JPEG error: \"%1\" is not a valid JPEG picture").arg(quoted(fileName))
+                                        : QStringLiteral("Bitmap image is not valid: \"%1\"").arg(quoted(fileName)));
+    return QPixmap::fromImage(std::move(image));
+}
+
+} // namespace
+
 QPixmap loadPictureFile(const QString& fileName)
 {
     return loadPictureFile(fileName, qApp ? qApp->devicePixelRatio() : 1.0);
@@ -113,27 +159,22 @@ QPixmap loadPictureFile(const QString& fileName, qreal devicePixelRatio)
     if (QFileInfo(fileName).isDir() || !file.open(QIODevice::ReadOnly))
         throw openError(fileName, QFileInfo(fileName).isDir() ? QStringLiteral("Is a directory")
                                                             : file.errorString());
-    // On a dense screen a twin drawn at twice the size, "NAME@2x.EXT", is preferred where it
-    // lies beside the file and decodes; every rule and failure is still that of the file itself.
-    if (devicePixelRatio > 1) {
-        QFile denseFile(denseTwin(fileName));
-        if (denseFile.open(QIODevice::ReadOnly)) {
-            QImageReader denseReader(&denseFile, format);
-            QImage dense = denseReader.read();
-            if (!dense.isNull()) {
-                QPixmap pixmap = QPixmap::fromImage(std::move(dense));
-                pixmap.setDevicePixelRatio(2);
-                return pixmap;
-            }
-        }
-    }
-    QImageReader reader(&file, format);
-    QImage image = reader.read();
-    if (image.isNull())
-        throw AppError(format == "jpeg" ? QStringLiteral("JPEG error: \"%1\" is not a valid JPEG picture").arg(quoted(fileName))
-                                        : QStringLiteral("Bitmap image is not valid: \"%1\"").arg(quoted(fileName)));
-    return QPixmap::fromImage(std::move(image));
+    // A picture decoded before is taken from the cache while its file (and its dense twin) are
+    // the very files they were: a card dealt again or a theme chosen again costs no decoding.
+    const bool dense = devicePixelRatio > 1;
+    const QString identity = fileIdentity(file);
+    if (identity.isEmpty())
+        return decodePictureFile(file, fileName, format, dense);
+    const QString key = QStringLiteral("zor-picture|") + identity + u'|'
+        + (dense ? fileIdentity(denseTwin(fileName)) : QStringLiteral("plain"));
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
+    const QPixmap decoded = decodePictureFile(file, fileName, format, dense);
+    QPixmapCache::insert(key, decoded);
+    return decoded;
 }
+
 
 void Picture::paintEvent(QPaintEvent*)
 {
@@ -152,10 +193,23 @@ void Picture::paintEvent(QPaintEvent*)
     }
     // Every picture covers the same device-independent area whatever its own pixel ratio: a
     // twin drawn at twice the size fills the control as its plain file does, only sharper.
-    if (stretch_)
-        p.drawPixmap(rect(), pixmap);
-    else
+    if (!stretch_) {
         p.drawPixmap(0, 0, pixmap);
+        return;
+    }
+    const qreal ratio = devicePixelRatioF();
+    const QSize device = (QSizeF(size()) * ratio).toSize();
+    if (pixmap.size() == device && qFuzzyCompare(pixmap.devicePixelRatio(), ratio)) {
+        p.drawPixmap(rect(), pixmap);
+        return;
+    }
+    if (scaled_.size() != device || scaled_.cacheKey() == 0 || scaledFrom_ != pixmap.cacheKey()
+        || !qFuzzyCompare(scaled_.devicePixelRatio(), ratio)) {
+        scaled_ = pixmap.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        scaled_.setDevicePixelRatio(ratio);
+        scaledFrom_ = pixmap.cacheKey();
+    }
+    p.drawPixmap(rect(), scaled_);
 }
 
 void Picture::mouseMoveEvent(QMouseEvent* e)

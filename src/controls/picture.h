@@ -46,6 +46,10 @@ private:
     // created hidden at start-up cost next to nothing until they are shown.
     mutable QPixmap pixmap_;
     mutable QString layoutPath_;
+    // The picture smoothed once to the control's size in device pixels: a repaint (a hover, a
+    // turning coin, a window exposed again) then copies pixels instead of scaling them anew.
+    QPixmap scaled_;
+    qint64 scaledFrom_ = 0;
     bool stretch_ = true;
     bool round_ = false;
     bool leftDown_ = false;

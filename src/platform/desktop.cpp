@@ -9,8 +9,6 @@
 #include <QSpacerItem>
 #include <QMessageBox>
 #include <QWidget>
-#include <chrono>
-#include <random>
 
 namespace zor {
 
@@ -72,33 +70,12 @@ int QtDialogs::showModal(QDialog* dialog) { return dialog->exec(); }
 
 void QtDialogs::beep(Beep) { QApplication::beep(); }
 
-void ClockRandom::reseed()
-{
-    state_ = static_cast<unsigned long long>(
-        std::chrono::high_resolution_clock::now().time_since_epoch().count());
-}
-
-int ClockRandom::draw(int n)
-{
-    if (n <= 1)
-        return 0;
-    std::mt19937_64 engine(state_);
-    state_ = engine();
-    return int(std::uniform_int_distribution<int>(0, n - 1)(engine));
-}
-
 namespace {
 QString g_title;
 }
 
 QString applicationTitle() { return g_title; }
 void setApplicationTitle(const QString& title) { g_title = title; }
-
-Services& services()
-{
-    static Services s;
-    return s;
-}
 
 void installRealServices()
 {

@@ -1,5 +1,7 @@
 #pragma once
-// The real desktop services: Qt message boxes, modal showing, beeps and the random source.
+// The real desktop services: Qt message boxes, modal showing and beeps (the random source is
+// in platform/random.h).
+#include "platform/random.h"
 #include "platform/services.h"
 
 #include <QMessageBox>
@@ -18,16 +20,6 @@ public:
     void error(const QString& text) override;
     int showModal(QDialog* dialog) override;
     void beep(Beep kind) override;
-};
-
-// Mersenne Twister reseeded from the high-resolution steady clock before each draw.
-class ClockRandom final : public RandomSource {
-public:
-    void reseed() override;
-    int draw(int n) override;
-
-private:
-    unsigned long long state_ = 0;
 };
 
 } // namespace zor

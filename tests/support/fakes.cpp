@@ -3,6 +3,7 @@
 #include "controls/picture.h"
 #include "controls/timer.h"
 #include "settings/store.h"
+#include "zor_test_paths.h"
 
 #include <QApplication>
 #include <QDir>
