@@ -269,17 +269,16 @@ private slots:
             QTest::mouseClick(frm_conf->Button1, Qt::LeftButton);
             QVERIFY(!frm_conf->isVisible());
         });
-        // "s\r\n" read as not "s": warnings off, animation off; music and sound counted as on.
+        // "s\r\n", as an editor leaves it, is the switch "s": every box started ticked, the two
+        // clicks cleared sound and animation (the menu's animation timers stop), and every file is
+        // written without a line break.
         QCOMPARE(env->readFile("Config/som.txt"), QByteArray("n"));
-        QCOMPARE(env->readFile("Config/alerta.txt"), QByteArray("n"));
+        QCOMPARE(env->readFile("Config/alerta.txt"), QByteArray("s"));
         QCOMPARE(env->readFile("Config/cor.txt"), QByteArray("4"));
-        QCOMPARE(env->readFile("Config/animacao.txt"), QByteArray("s"));
-        // The music box was never clicked, so the buffer is saved as it stands.
-        QCOMPARE(env->readFile("Config/musica.txt"), QByteArray("s\r\n"));
-        QVERIFY(env->musicLog.isEmpty());
-        QVERIFY(env->sound->played.isEmpty());
-        QVERIFY(messages().isEmpty());
-        QCOMPARE(timers(), kAllOn);
+        QCOMPARE(env->readFile("Config/animacao.txt"), QByteArray("n"));
+        QCOMPARE(env->readFile("Config/musica.txt"), QByteArray("s"));
+        QCOMPARE(messages(), QStringList({"  As Alterações foram salvas com sucesso !"}));
+        QCOMPARE(timers(), kAllOff);
     }
 
     void saveConfirmsWithAWaitingCueAndReappliesTheMusic()
