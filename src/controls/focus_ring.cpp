@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QRadioButton>
 #include <QStyle>
@@ -17,10 +18,12 @@ namespace {
 
 constexpr int kOutset = 5;
 
-// The controls the ring frames: those a keyboard player presses.
+// The controls the ring frames: those a keyboard player presses (buttons, and the pictures and
+// text labels a screen made reachable by Tab because they act as buttons).
 bool framed(QWidget* w)
 {
-    return qobject_cast<QAbstractButton*>(w) || (qobject_cast<Picture*>(w) && (w->focusPolicy() & Qt::TabFocus));
+    return qobject_cast<QAbstractButton*>(w)
+        || ((qobject_cast<Picture*>(w) || qobject_cast<QLabel*>(w)) && (w->focusPolicy() & Qt::TabFocus));
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 //
 // The ring is a child of its screen, drawn over the other controls and transparent for the
 // mouse. It follows the keyboard focus among the screen's buttons, check boxes, radio buttons
-// and focusable pictures by itself; a screen that moves a keyboard cursor of its own (the main
+// and focusable pictures and labels by itself; a screen that moves a keyboard cursor of its own (the main
 // menu's bar) places it with showAround().
 #include <QPointer>
 #include <QWidget>

@@ -59,12 +59,26 @@ void Tfrm_CoC2::closeEvent(QCloseEvent* e)
 
 void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
 {
-    // Every key but Enter leaves the screen as it is; Esc too, as there is no cancel button (see
-    // the value screen).
+    // Every key but Enter and the arrows leaves the screen as it is; Esc too, as there is no
+    // cancel button (see the value screen).
     e->accept();
+    const bool repeat = enterKeys_.isRepeat(e);
+    switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        if (!repeat)
+            zor::guarded([this] { keySide(true); });
+        return;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (!repeat)
+            zor::guarded([this] { keySide(false); });
+        return;
+    default:
+        break;
+    }
     if (!isEnter(e))
         return;
-    const bool repeat = enterKeys_.isRepeat(e);
     if (enterUp->enabled()) {
         enterUp->setEnabled(false);
         if (repeat)
@@ -73,19 +87,35 @@ void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
         if (isHidden())
             return;
     }
-    if (!repeat)
+    if (!repeat) {
+        enterDown_ = true;
         zor::guarded([this] { Label6MouseDown(); });
+    }
 }
 
 void Tfrm_CoC2::keyReleaseEvent(QKeyEvent* e)
 {
     e->accept();
+    const bool repeat = enterKeys_.isRepeat(e);
     if (!isEnter(e))
         return;
     // Held down, Enter repeats as release and press pairs, not always flagged as repeats: a
-    // release opens the table only when no press of its pair follows it.
-    if (!enterKeys_.isRepeat(e))
+    // release opens the table only when no press of its pair follows it. A release whose press
+    // went to another screen (the value screen's Enter) opens nothing.
+    if (!repeat && enterDown_) {
+        enterDown_ = false;
         enterUp->setEnabled(true);
+    }
+}
+
+void Tfrm_CoC2::keySide(bool caraSide)
+{
+    if (caraSide)
+        caraClick();
+    else
+        coroaClick();
+    sideMouseDown();
+    focusRing->showAround(caraSide ? cara : coroa);
 }
 
 void Tfrm_CoC2::enterUpTimer()
@@ -129,6 +159,8 @@ void Tfrm_CoC2::ordem2(int height, int left, int width, int top)
 void Tfrm_CoC2::FormShow()
 {
     enterUp->setEnabled(false);
+    enterDown_ = false;
+    focusRing->clear();
     gear.state = 1;
     RadioButton1->setChecked(true);
     const int value = game().coinValue;
@@ -143,6 +175,7 @@ void Tfrm_CoC2::FormShow()
     }
     RadioButton1->raise();
     RadioButton2->raise();
+    focusRing->raise();
 }
 
 void Tfrm_CoC2::FormClose()

@@ -2,11 +2,14 @@
 // The coin side screen "Escolha o lado da moeda:": the two faces of the chosen coin, placed and
 // sized as that coin's row says, with "Cara" ticked whenever the screen opens. "Jogar" (or
 // Enter) takes the ticked side on the press and opens the coin table on the release.
+// The left and up arrows tick "Cara", the right and down arrows "Coroa", framing the side's
+// picture; no other key but Enter acts (Space never flips the side).
 // Navigation labels go back to the value screen, to the chooser or the main menu, or end the
 // program; closing the window shows the chooser.
 //
 // Controls and handlers keep the names of the layout (coin_side_screen_layout.cpp). The screen
 // is not themed.
+#include "controls/focus_ring.h"
 #include "controls/key_repeats.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
@@ -38,6 +41,8 @@ public:
     zor::coin::Gear gear;
     // Enter's release counts once no press of a repeat pair follows it (40 ms).
     zor::Timer* enterUp = nullptr;
+    // Frames the side the arrows ticked.
+    zor::FocusRing* focusRing = nullptr;
 
     // Placement of the two pictures: height, left, width, top.
     void ordem(int height, int left, int width, int top);
@@ -59,6 +64,8 @@ public:
     void label10Click();
     void label14Click();
     void enterUpTimer();
+    // An arrow key: "Cara" (true) or "Coroa" ticked, its cue, and the frame on its picture.
+    void keySide(bool caraSide);
 
 protected:
     void showEvent(QShowEvent* e) override;
@@ -72,4 +79,5 @@ private:
     void layout();
     zor::HoverLatch latch_;
     zor::KeyRepeats enterKeys_;
+    bool enterDown_ = false; // Enter pressed on this screen and not yet released
 };

@@ -101,8 +101,10 @@ void Tfrm_CoC2::layout()
     zor::on(Label1, &zor::Label::mouseMoved, this, [this] { FormMouseMove(); });
 
     // The keyboard acts on the window alone: no control takes the focus, so no key can tick a
-    // radio button behind the player's back (Space, the arrows); Enter is "Jogar", and its
-    // repeats are told apart in the key handlers.
+    // radio button behind the player's back (Space); the arrows tick a side and Enter is
+    // "Jogar", their repeats told apart in the key handlers.
     for (QWidget* w : findChildren<QWidget*>())
         w->setFocusPolicy(Qt::NoFocus);
+    focusRing = new zor::FocusRing(this);
+    focusRing->setFollowsFocus(false);
 }

@@ -10,9 +10,12 @@
 #include "shell/main_menu.h"
 
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QShowEvent>
+
+#include <algorithm>
 
 using zor::coin::game;
 
@@ -24,6 +27,10 @@ Tfrm_CoC1::Tfrm_CoC1()
 void Tfrm_CoC1::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
+    // No control holds the keyboard focus when the screen comes up: an arrow or Tab then goes to
+    // the first coin.
+    if (!e->spontaneous())
+        setFocus(Qt::OtherFocusReason);
     zor::runShowHandler(this, e, [this] { FormShow(); });
 }
 
@@ -33,15 +40,103 @@ void Tfrm_CoC1::closeEvent(QCloseEvent* e)
     zor::guarded([this] { FormClose(); });
 }
 
+namespace {
+
+bool isPickKey(const QKeyEvent* e)
+{
+    return e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter || e->key() == Qt::Key_Space;
+}
+
+} // namespace
+
 void Tfrm_CoC1::keyPressEvent(QKeyEvent* e)
 {
+    const bool repeat = keys_.isRepeat(e);
     // The screen has no cancel button: Esc must not hide it behind the close handler's back,
     // which would leave no window on view.
     if (e->key() == Qt::Key_Escape) {
         e->accept();
         return;
     }
+    if (isPickKey(e)) {
+        e->accept();
+        if (pickUp->enabled()) {
+            pickUp->setEnabled(false);
+            if (repeat)
+                return; // still held down
+            zor::guarded([this] { pickUpTimer(); }); // released and pressed again at once
+            if (isHidden())
+                return;
+        }
+        if (!repeat)
+            zor::guarded([this] { keyPick(); });
+        return;
+    }
+    const int at = focusedCoin();
+    switch (e->key()) {
+    case Qt::Key_Down:
+    case Qt::Key_Right:
+        e->accept();
+        pictures_[at < 0 ? 0 : std::min(at + 1, 5)]->setFocus(Qt::TabFocusReason);
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Left:
+        e->accept();
+        pictures_[at < 0 ? 0 : std::max(at - 1, 0)]->setFocus(Qt::BacktabFocusReason);
+        return;
+    default:
+        break;
+    }
     QDialog::keyPressEvent(e);
+}
+
+void Tfrm_CoC1::keyReleaseEvent(QKeyEvent* e)
+{
+    const bool repeat = keys_.isRepeat(e);
+    if (!isPickKey(e)) {
+        QDialog::keyReleaseEvent(e);
+        return;
+    }
+    e->accept();
+    // Held down, a key repeats as release and press pairs, not always flagged as repeats: a
+    // release opens the side screen only when no press of its pair follows it.
+    if (!repeat && keyCoin_ >= 0)
+        pickUp->setEnabled(true);
+}
+
+int Tfrm_CoC1::focusedCoin() const
+{
+    for (int i = 0; i < 6; ++i)
+        if (pictures_[i]->hasFocus())
+            return i;
+    return -1;
+}
+
+void Tfrm_CoC1::keyPick()
+{
+    QWidget* w = focusWidget();
+    const int coin = focusedCoin();
+    if (coin >= 0) {
+        keyCoin_ = coin;
+        coinMouseDown(coin);
+    } else if (w == Label9) {
+        Label9Click();
+    } else if (w == Label14) {
+        Label14Click();
+    } else if (w == Label10) {
+        Label10Click();
+    } else if (w == gear.config) {
+        zor::coin::Gear::open();
+    }
+}
+
+void Tfrm_CoC1::pickUpTimer()
+{
+    pickUp->setEnabled(false);
+    const int coin = keyCoin_;
+    keyCoin_ = -1;
+    if (coin >= 0)
+        coinMouseUp(coin);
 }
 
 void Tfrm_CoC1::mouseMoveEvent(QMouseEvent* e)
@@ -53,6 +148,18 @@ void Tfrm_CoC1::mouseMoveEvent(QMouseEvent* e)
 
 bool Tfrm_CoC1::eventFilter(QObject* watched, QEvent* e)
 {
+    // A coin that takes the keyboard focus is ringed as the pointer would ring it.
+    if (e->type() == QEvent::FocusIn) {
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(e)->reason();
+        for (int i = 0; i < 6; ++i) {
+            if (watched == pictures_[i] && reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                zor::guarded([this, i] {
+                    FormMouseMove();
+                    coinMouseMove(i, true);
+                });
+            }
+        }
+    }
     if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseButtonRelease) {
         for (int i = 0; i < 6; ++i) {
             if (watched != labels_[i])
@@ -69,6 +176,8 @@ bool Tfrm_CoC1::eventFilter(QObject* watched, QEvent* e)
 void Tfrm_CoC1::FormShow()
 {
     gear.state = 1;
+    pickUp->setEnabled(false);
+    keyCoin_ = -1;
 }
 
 void Tfrm_CoC1::FormClose()

@@ -4,9 +4,17 @@
 // the stake), and releasing the button opens the side screen. Navigation labels lead back to the
 // game chooser or the main menu, or end the program; closing the window shows the chooser.
 //
+// Keyboard: the arrows move the focus frame from coin to coin, Tab and Shift+Tab through the
+// coins, the navigation labels and the gear; Enter or Space picks the framed coin on the press
+// and opens the side screen on the release, as the mouse button does (or acts on the framed
+// label or gear at once). A held key picks once.
+//
 // Controls and handlers keep the names of the layout (coin_value_screen_layout.cpp). The screen
 // is not themed: its pictures are its own.
+#include "controls/focus_ring.h"
+#include "controls/key_repeats.h"
 #include "controls/picture.h"
+#include "controls/timer.h"
 #include "controls/shape.h"
 #include "controls/widgets.h"
 #include "games/coin/coin_screens_common.h"
@@ -50,6 +58,15 @@ public:
     zor::Label* Label10 = nullptr; // "Sair do Jogo"
 
     zor::coin::Gear gear;
+    zor::FocusRing* focusRing = nullptr;
+    // The picking key's release counts once no press of a repeat pair follows it (40 ms).
+    zor::Timer* pickUp = nullptr;
+
+    // The coin the keyboard frames, 0..5, or -1.
+    int focusedCoin() const;
+    // The keyboard's pick: the framed coin (as a press on it), label or gear.
+    void keyPick();
+    void pickUpTimer();
 
     void FormShow();
     void FormClose();
@@ -67,6 +84,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     void mouseMoveEvent(QMouseEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
@@ -77,4 +95,6 @@ private:
     std::array<zor::Picture*, 6> pictures_{};
     std::array<zor::Shape*, 6> rings_{};
     zor::HoverLatch latch_;
+    zor::KeyRepeats keys_;
+    int keyCoin_ = -1; // the coin picked by a key press, until its release opens the side screen
 };

@@ -95,4 +95,24 @@ void Tfrm_CoC1::layout()
 
     zor::on(fundo, &zor::Picture::mouseMoved, this, [this] { FormMouseMove(); });
     zor::on(Label1, &zor::Label::mouseMoved, this, [this] { FormMouseMove(); });
+
+    pickUp = new zor::Timer(this, QStringLiteral("pickUp"), 40, false);
+    zor::on(pickUp, &zor::Timer::timeout, this, [this] { pickUpTimer(); });
+
+    // Keyboard: the six coins, the navigation top to bottom, then the gear. The ring lies over
+    // everything.
+    QList<QWidget*> chain;
+    for (zor::Picture* p : pictures_)
+        chain << p;
+    chain << Label9 << Label14 << Label10 << gear.config;
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setFocusPolicy(Qt::NoFocus);
+    for (int i = 0; i < chain.size(); ++i) {
+        chain[i]->setFocusPolicy(Qt::TabFocus);
+        if (i > 0)
+            QWidget::setTabOrder(chain[i - 1], chain[i]);
+    }
+    for (zor::Picture* p : pictures_)
+        p->installEventFilter(this);
+    focusRing = new zor::FocusRing(this);
 }

@@ -1,6 +1,7 @@
 // The coin value screen, the side screen and the mode dialog driven offscreen, and the layout
 // pictures the generator draws for the heads or tails screens.
 #include "app/pending_screens.h"
+#include "controls/focus_ring.h"
 #include "app/screens.h"
 #include "coin_checks.h"
 #include "fakes.h"
@@ -26,6 +27,13 @@ namespace {
 
 
 
+
+void activate(QWidget* w)
+{
+    w->show();
+    QApplication::setActiveWindow(w);
+    QVERIFY(QTest::qWaitForWindowActive(w));
+}
 
 bool boldUnderlined(const QWidget* w) { return w->font().bold() && w->font().underline(); }
 
@@ -142,6 +150,101 @@ private slots:
         QCOMPARE(cues().size(), 1);
         QCOMPARE(frm_CoC2->cara->geometry(), QRect(281, 182, 92, 94));
         QCOMPARE(frm_CoC2->coroa->geometry(), QRect(496, 184, 92, 94));
+    }
+
+    // The keyboard alone picks a coin: the arrows frame and ring one coin after another, Enter
+    // picks it on the press (once, however long it is held) and opens the side screen on the
+    // real release; Space does the same.
+    void valueScreenKeysPickACoin()
+    {
+        activate(frm_CoC1);
+        auto* ring = frm_CoC1->findChild<FocusRing*>();
+        QVERIFY(ring && !ring->isVisible());
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Return); // nothing framed: nothing picked
+        sendKey(frm_CoC1, QEvent::KeyRelease, Qt::Key_Return);
+        QVERIFY(!frm_CoC1->pickUp->enabled());
+        QVERIFY(cues().isEmpty());
+
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Image3);
+        QVERIFY(ring->isVisible() && ring->geometry().contains(frm_CoC1->Image3->geometry()));
+        QVERIFY(frm_CoC1->s1->isVisible());
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Right);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Down);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Up);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Image4);
+        QVERIFY(frm_CoC1->s2->isVisible() && frm_CoC1->s1->isHidden() && frm_CoC1->s3->isHidden());
+        QVERIFY(ring->geometry().contains(frm_CoC1->Image4->geometry()));
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Up);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Up); // the first coin stays
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Image3);
+        for (int i = 0; i < 9; ++i)
+            sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Right); // the last one stays
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Image2);
+        QVERIFY(!cues().contains("escolher.wav")); // framing is hovering, not picking
+        env->sound->played.clear();
+
+        holdKey(frm_CoC1, Qt::Key_Return, 6, false);
+        QCOMPARE(game().coinValue, 100);
+        QCOMPARE(cues(), QStringList({"escolher.wav"}));
+        for (quint64 stamp : {1000, 1033}) { // pairs the toolkit did not flag
+            sendKey(frm_CoC1, QEvent::KeyRelease, Qt::Key_Return, false, stamp);
+            sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Return, false, stamp);
+        }
+        QVERIFY(!frm_CoC1->pickUp->enabled());
+        QCOMPARE(cues().size(), 1);
+        QVERIFY(frm_CoC1->isVisible());
+        sendKey(frm_CoC1, QEvent::KeyRelease, Qt::Key_Return, false, 2000);
+        QVERIFY(frm_CoC1->isVisible() && frm_CoC2->isHidden());
+        frm_CoC1->pickUp->tick();
+        QVERIFY(frm_CoC1->isHidden());
+        QVERIFY(frm_CoC2->isVisible());
+        QCOMPARE(frm_CoC2->cara->geometry(), QRect(259, 180, 148, 148));
+        frm_CoC2->hide();
+
+        // Space, from Tab: the first coin in the chain.
+        activate(frm_CoC1);
+        env->sound->played.clear();
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Image4);
+        env->sound->played.clear();
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Space);
+        sendKey(frm_CoC1, QEvent::KeyRelease, Qt::Key_Space);
+        QCOMPARE(game().coinValue, 5);
+        frm_CoC1->pickUp->tick();
+        QVERIFY(frm_CoC1->isHidden() && frm_CoC2->isVisible());
+        QCOMPARE(frm_CoC2->cara->geometry(), QRect(275, 182, 120, 120));
+        QCOMPARE(cues(), QStringList({"escolher.wav"}));
+        // The side screen opened by a key takes nothing from that key's release.
+        QVERIFY(!frm_CoC2->enterUp->enabled());
+        sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return);
+        QVERIFY(!frm_CoC2->enterUp->enabled());
+        QCOMPARE(game().side, QString());
+    }
+
+    // Tab goes on from the coins to the navigation and the gear; Enter acts on them.
+    void valueScreenTabReachesTheNavigation()
+    {
+        activate(frm_CoC1);
+        for (int i = 0; i < 7; ++i)
+            sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Label9);
+        auto* ring = frm_CoC1->findChild<FocusRing*>();
+        QVERIFY(ring->isVisible() && ring->geometry().contains(frm_CoC1->Label9->geometry()));
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Label14);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->gear.config);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Return);
+        QCOMPARE(env->dialogs->modalShown, QStringList({"frm_conf"}));
+        sendKey(frm_CoC1, QEvent::KeyRelease, Qt::Key_Return);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Backtab);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Backtab);
+        QCOMPARE(QApplication::focusWidget(), frm_CoC1->Label14);
+        sendKey(frm_CoC1, QEvent::KeyPress, Qt::Key_Return);
+        QVERIFY(frm_CoC1->isHidden() && frm_Jogos->isVisible());
     }
 
     void valueScreenNavigation()
@@ -285,9 +388,7 @@ private slots:
         QVERIFY(env->sound->played[0].wait);
     }
 
-    // ---- Mode dialog -------------------------------------------------------------------------
-
-    // Only Enter acts on the side screen: Space, the arrows, Tab, Esc and letters leave the
+    // Only Enter and the arrows act on the side screen: Space, Tab, Esc and letters leave the
     // ticked side as the player left it, whatever control was clicked last.
     void sideScreenKeysOtherThanEnterChangeNothing()
     {
@@ -300,8 +401,7 @@ private slots:
         QTest::mouseClick(frm_CoC2->RadioButton2, Qt::LeftButton);
         QVERIFY(frm_CoC2->RadioButton2->isChecked());
         env->sound->played.clear();
-        for (int key : {Qt::Key_Space, Qt::Key_Up, Qt::Key_Left, Qt::Key_Down, Qt::Key_Right, Qt::Key_Tab,
-                        Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_A, Qt::Key_Home}) {
+        for (int key : {Qt::Key_Space, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Escape, Qt::Key_A, Qt::Key_Home}) {
             holdKey(frm_CoC2, key, 3);
             QVERIFY2(frm_CoC2->RadioButton2->isChecked(), qPrintable(QKeySequence(key).toString()));
         }
@@ -336,6 +436,41 @@ private slots:
     }
 
     // Enter held on the table opens this dialog; its repeats must not confirm it unseen.
+    // The arrows choose the side and frame its picture; held, they sound once; Space after them
+    // still flips nothing, and Enter plays the side they chose.
+    void sideScreenArrowsChooseTheSide()
+    {
+        game().coinValue = 25;
+        frm_CoC2->show();
+        QVERIFY(QTest::qWaitForWindowExposed(frm_CoC2));
+        auto* ring = frm_CoC2->findChild<FocusRing*>();
+        QVERIFY(ring && !ring->isVisible());
+        holdKey(frm_CoC2, Qt::Key_Right, 5);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked() && !frm_CoC2->RadioButton1->isChecked());
+        QVERIFY(ring->isVisible() && ring->geometry().contains(frm_CoC2->coroa->geometry()));
+        QCOMPARE(cues(), QStringList({"escolher.wav"}));
+        sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Up);
+        QVERIFY(frm_CoC2->RadioButton1->isChecked());
+        QVERIFY(ring->geometry().contains(frm_CoC2->cara->geometry()));
+        sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Down);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked());
+        holdKey(frm_CoC2, Qt::Key_Space, 4);
+        QVERIFY(frm_CoC2->RadioButton2->isChecked());
+        sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Return);
+        sendKey(frm_CoC2, QEvent::KeyRelease, Qt::Key_Return);
+        frm_CoC2->enterUp->tick();
+        QCOMPARE(game().side, QStringLiteral("Coroa"));
+        QVERIFY(frm_CoC2->isHidden() && CoC_jogo->isVisible());
+        CoC_jogo->hide();
+        // The next showing ticks "Cara" again, unframed.
+        frm_CoC2->show();
+        QVERIFY(frm_CoC2->RadioButton1->isChecked() && !ring->isVisible());
+        sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Left);
+        QVERIFY(frm_CoC2->RadioButton1->isChecked() && ring->isVisible());
+    }
+
+    // ---- Mode dialog -------------------------------------------------------------------------
+
     void modeDialogTakesOnlyARealEnter()
     {
         game().mode = coin::NoMode;
