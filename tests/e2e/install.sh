@@ -4,7 +4,8 @@
 # the installed program started from an unrelated folder under Xvfb with its own HOME: it
 # prepares the player's folder, a setting saved on the configuration screen lands there and
 # survives a second start, and the installed tree is never written to. Where dpkg-deb is
-# present, the .deb that `cpack -G DEB` builds is checked too.
+# present, the .deb that `cpack -G DEB` builds is checked too, and lintian must report no error
+# and no warning on it.
 #
 #   install.sh <build folder> <screenshot folder>
 set -u
@@ -21,18 +22,24 @@ INSTALL_RC=$?
 INSTALLED=$DEST$PREFIX
 
 # shellcheck source=SCRIPTDIR/common.sh
-source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$INSTALLED/bin/cassino-zor" "$BUILD/game" "$SHOT_DIR"
+source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$INSTALLED/games/cassino-zor" "$BUILD/game" "$SHOT_DIR"
 # common.sh set its own exit trap; remove the staging folder as well.
 trap 'cleanup; rm -rf "$STAGE"' EXIT
 
 check "install: cmake --install into a DESTDIR succeeds (status $INSTALL_RC)" [ "$INSTALL_RC" = 0 ] ||
     sed 's/^/#   /' "$STAGE/install.log" | tail -n 20
 DATA=$INSTALLED/share/cassino-zor
-check "install: the program is in bin" [ -x "$INSTALLED/bin/cassino-zor" ]
+check "install: the program is in games" [ -x "$INSTALLED/games/cassino-zor" ]
+check "install: nothing is in bin" [ ! -e "$INSTALLED/bin" ]
+# files_exist <file>...: every one is a regular file (one check over all of them).
+files_exist() {
+    local f
+    for f in "$@"; do [ -f "$f" ] || return 1; done
+}
 check "install: the data files are in share/cassino-zor" \
-    [ -f "$DATA/casino.mid" ] && [ -f "$DATA/graconf.jpg" ] && [ -f "$DATA/mouse.wav" ]
+    files_exist "$DATA/casino.mid" "$DATA/graconf.jpg" "$DATA/mouse.wav"
 check "install: the initial Config tree is beside them" \
-    [ -f "$DATA/Config/cor.txt" ] && [ -f "$DATA/Config/Jogos/coc/dinheiro.txt" ] && [ -f "$DATA/Config/Jogos/cn/nome.txt" ]
+    files_exist "$DATA/Config/cor.txt" "$DATA/Config/Jogos/coc/dinheiro.txt" "$DATA/Config/Jogos/cn/nome.txt"
 check "install: the program itself is not in the data folder" [ ! -e "$DATA/cassino-zor" ]
 
 desktop=$INSTALLED/share/applications/$APP_ID.desktop
@@ -46,9 +53,20 @@ for size in 16 22 24 32 48 64 128 256 512; do
         [ "$(identify -format '%wx%h' "$icon" 2>/dev/null)" = "${size}x${size}" ]
 done
 cp "$INSTALLED/share/icons/hicolor/256x256/apps/$APP_ID.png" "$SHOTS/icon-256.png" 2>/dev/null
-page=$INSTALLED/share/man/man6/cassino-zor.6
+page=$INSTALLED/share/man/man6/cassino-zor.6.gz
+check "install: the manual page is compressed with gzip -9n (no name, no time stamp)" \
+    bash -c "gzip -t '$page' && [ \"\$(od -An -tu4 -j4 -N4 '$page' | tr -d ' ')\" = 0 ] &&
+             [ \"\$(od -An -tu1 -j3 -N1 '$page' | tr -d ' ')\" = 0 ] &&
+             [ \"\$(od -An -tu1 -j8 -N1 '$page' | tr -d ' ')\" = 2 ]"
 check "install: man -l renders the manual page" \
     bash -c "MANWIDTH=80 man -l '$page' 2>/dev/null | grep -qE 'cassino-zor +- +desktop casino'"
+doc=$INSTALLED/share/doc/cassino-zor
+check "install: the copyright file is in machine-readable form and states the metainfo's licence" \
+    bash -c "head -n 1 '$doc/copyright' | grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' &&
+             licence=\$(sed -n 's|.*<project_license>\\(.*\\)</project_license>.*|\\1|p' '$metainfo') &&
+             [ -n \"\$licence\" ] && grep -qx \"License: \$licence\" '$doc/copyright'"
+check "install: the changelog is compressed and opens with an entry of cassino-zor" \
+    bash -c "zcat '$doc/changelog.gz' | head -n 1 | grep -qE '^cassino-zor \([0-9.]+\) [a-z]+; urgency='"
 
 # ---------------------------------------------------------------------------------------------
 # The installed program, started from an unrelated folder with its own HOME.
@@ -67,7 +85,7 @@ start_game $s
 if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
     ok "installed: started from an unrelated folder, the main menu appears"
     check "installed: the player's folder holds a Config tree" [ -f "$PLAYER/Config/som.txt" ]
-    check "installed: the player's folder reaches the data files" [ -f "$PLAYER/casino.mid" ] && [ -f "$PLAYER/graconf.jpg" ]
+    check "installed: the player's folder reaches the data files" files_exist "$PLAYER/casino.mid" "$PLAYER/graconf.jpg"
     check "installed: nothing was made in the starting folder" [ -z "$(ls -A "$G")" ]
     launcher="$H/Desktop/Cassino ZOR.desktop"
     check "installed: the launcher's Path is the player's folder" grep -qx "Path=$PLAYER" "$launcher"
@@ -140,15 +158,35 @@ if command -v dpkg-deb >/dev/null && command -v dpkg-shlibdeps >/dev/null; then
         if [ -n "$deb" ]; then
             info=$(dpkg-deb --info "$deb")
             depends=$(sed -n 's/^ Depends: //p' <<<"$info")
+            version=$(sed -n 's/^ Version: //p' <<<"$info")
+            latest=$(dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/cassino-zor/changelog.gz | zcat | head -n 1)
+            check "deb: the changelog's latest entry is the package's version $version ($latest)" \
+                [ "${latest%%)*}" = "cassino-zor (${version:-none}" ]
             for dep in libqt6widgets6 libsdl2-mixer-2.0-0 libfluidsynth3 timgm6mb-soundfont fonts-bebas-neue fonts-comic-neue fonts-dejavu-core; do
                 check "deb: Depends names $dep" grep -q "$dep" <<<"$depends"
             done
             files=$(dpkg-deb --contents "$deb")
-            for f in ./usr/bin/cassino-zor ./usr/share/cassino-zor/casino.mid ./usr/share/cassino-zor/Config/cor.txt \
+            for f in ./usr/games/cassino-zor ./usr/share/cassino-zor/casino.mid ./usr/share/cassino-zor/Config/cor.txt \
                 "./usr/share/applications/$APP_ID.desktop" "./usr/share/metainfo/$APP_ID.metainfo.xml" \
-                "./usr/share/icons/hicolor/512x512/apps/$APP_ID.png" ./usr/share/man/man6/cassino-zor.6; do
+                "./usr/share/icons/hicolor/512x512/apps/$APP_ID.png" ./usr/share/man/man6/cassino-zor.6.gz \
+                ./usr/share/doc/cassino-zor/copyright ./usr/share/doc/cassino-zor/changelog.gz; do
                 check "deb: holds $f" grep -q " $f\$" <<<"$files"
             done
+            # The packaged program is stripped; the build folder's keeps its debug information.
+            mkdir -p "$STAGE/unpacked"
+            dpkg-deb -x "$deb" "$STAGE/unpacked"
+            check "deb: the packaged program carries no debug information" \
+                bash -c "! readelf -S '$STAGE/unpacked/usr/games/cassino-zor' | grep -qE '\.debug_|\.symtab'"
+            check "deb: the build folder's program keeps its debug information" \
+                bash -c "readelf -S '$BUILD/game/cassino-zor' | grep -q '\.debug_info'"
+            if command -v lintian >/dev/null; then
+                lintian --fail-on error,warning --no-tag-display-limit "$deb" >"$STAGE/lintian.log" 2>&1
+                LINTIAN_RC=$?
+                grep -v '^running with root privileges' "$STAGE/lintian.log" | grep -E '^[EW]: ' | sed 's/^/#   /'
+                check "deb: lintian reports no error and no warning (status $LINTIAN_RC)" [ "$LINTIAN_RC" = 0 ]
+            else
+                not_ok "deb: lintian is installed (scripts/install-deps)"
+            fi
         fi
     else
         not_ok "deb: cpack -G DEB builds the package"
