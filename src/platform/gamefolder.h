@@ -1,12 +1,12 @@
 #pragma once
 // Where the game runs. The program reads its pictures, sounds and music and keeps its Config
 // tree relative to its working folder. Started inside a game folder (build/game, or any folder
-// that holds a Config tree) it runs there as it is. An installed program (bin/cassino-zor with
-// its data in ../share/cassino-zor) started anywhere else prepares the player's own folder,
-// $XDG_DATA_HOME/cassino-zor (~/.local/share/cassino-zor): a link to every installed data file,
-// kept current at every start so that an upgrade reaches it, and a copy of the initial Config
-// tree made once and never overwritten, so saved games and settings survive upgrades. The
-// program then runs there; the installed tree is never written to.
+// that holds a Config tree) it runs there as it is. An installed program (games/cassino-zor, or
+// bin/cassino-zor, with its data in ../share/cassino-zor) started anywhere else prepares the
+// player's own folder, $XDG_DATA_HOME/cassino-zor (~/.local/share/cassino-zor): a link to every
+// installed data file, kept current at every start so that an upgrade reaches it, and a copy of
+// the initial Config tree made once and never overwritten, so saved games and settings survive
+// upgrades. The program then runs there; the installed tree is never written to.
 #include <QString>
 
 namespace zor {

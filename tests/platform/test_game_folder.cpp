@@ -71,6 +71,18 @@ private slots:
         QCOMPARE(installedDataFolder(bin), QDir::cleanPath(data));
     }
 
+    // The Debian package puts the program in /usr/games: its data is the same ../share/cassino-zor.
+    void aProgramInGamesFindsTheSameData()
+    {
+        const QString games = prefix + "/games";
+        QDir().mkpath(games);
+        QCOMPARE(installedDataFolder(games), QDir::cleanPath(data));
+        const GameFolder g = chooseGameFolder(work, games);
+        QCOMPARE(g.outcome, GameFolder::Prepared);
+        QCOMPARE(QFileInfo(g.folder + "/casino.mid").symLinkTarget(), QFileInfo(data + "/casino.mid").absoluteFilePath());
+        QCOMPARE(read(g.folder + "/Config/cor.txt"), QByteArray("1"));
+    }
+
     void installedProgramPreparesThePlayersFolder()
     {
         const GameFolder g = chooseGameFolder(work, bin);
