@@ -136,6 +136,7 @@ public:
     zor::Label* Label10 = nullptr;
     zor::Label* Label11 = nullptr;
     zor::Label* Label12 = nullptr;
+    zor::Label* Label13 = nullptr; // the keys of the table
     zor::Button* Button1 = nullptr;
 
     void FormShow();

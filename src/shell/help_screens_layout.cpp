@@ -165,6 +165,7 @@ void Tajudabj::layout()
     Label10 = plain(this, "Label10", 172, QStringLiteral("estourará e quem sabe o seu adversário(computador) ganhe, ou ele pode também estourar, e haverá empate !"));
     Label11 = heading(this, "Label11", 198, QStringLiteral("Lembre-se que o jogo não oferece dinheiro Real, isso é apenas virtual, como no BlackJack, os Euros "));
     Label12 = heading(this, "Label12", 214, QStringLiteral("são virtuais !"));
+    Label13 = plain(this, "Label13", 230, QStringLiteral("Pelo teclado: Enter ou Espaço dá as cartas e tira mais uma; a tecla P é \"Parar\"."));
 
     Button1 = closeButton(this, 246);
     new zor::FocusRing(this);

@@ -158,7 +158,7 @@ private slots:
         QCOMPARE(boldLines(ajudacoc), QStringList({"Label1", "Label10", "Label11", "Label12", "Label17"}));
         QCOMPARE(textLines(ajudacn).size(), 15);
         QCOMPARE(boldLines(ajudacn), QStringList({"Label1", "Label6", "Label10", "Label13"}));
-        QCOMPARE(textLines(ajudabj).size(), 12);
+        QCOMPARE(textLines(ajudabj).size(), 13);
         QCOMPARE(boldLines(ajudabj), QStringList({"Label1", "Label6", "Label11", "Label12"}));
         QCOMPARE(textLines(ajudaconf).size(), 14);
         QCOMPARE(boldLines(ajudaconf), QStringList({"Label1", "Label3", "Label5", "Label9", "Label12"}));
@@ -192,6 +192,9 @@ private slots:
         QCOMPARE(label(ajudabj, "Label11")->text(),
                  QStringLiteral("Lembre-se que o jogo não oferece dinheiro Real, isso é apenas virtual, como no BlackJack, "
                                 "os Euros "));
+        // The table's keys, the stand key among them.
+        QCOMPARE(label(ajudabj, "Label13")->text(),
+                 QStringLiteral("Pelo teclado: Enter ou Espaço dá as cartas e tira mais uma; a tecla P é \"Parar\"."));
         QCOMPARE(label(ajudaconf, "Label9")->text(), QStringLiteral("Exibir alertas e aviso [ON/OFF]"));
         QCOMPARE(label(ajudaconf, "Label14")->text(),
                  QStringLiteral("outras que tenham um conteúdo, exemplo: as Ajudas[como nesta janela] )."));

@@ -113,6 +113,18 @@ void Tfrm_bj::keyPressEvent(QKeyEvent* e)
         e->accept();
         zor::guarded([this] { b2Click(); });
         return;
+    case Qt::Key_P:
+        // P is "Parar": a stand, with the button's click, while the player holds cards.
+        if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+            break;
+        e->accept();
+        if (zor::bj::blackjack().step != zor::bj::NoHand) {
+            zor::guarded([this] {
+                p2MouseDown();
+                p2Click();
+            });
+        }
+        return;
     case Qt::Key_Escape:
         // The table has no cancel button: Esc would hide it without its close handler.
         e->accept();

@@ -3,13 +3,13 @@
 // top, a face-down pile in each upper corner, the player's cards below with the two totals, the
 // deal and stand buttons, and a status bar with the visit's money and the counts.
 //
-// The game chooser makes a new table on every visit; the state record (blackjack_rules.h)
-// outlives it. "Dar as Cartas" (or Enter or Space) starts a hand (house cards, bet dialog, two
-// player cards) or draws the next card, up to five; an exact 21 or a bust settles at once, the
-// stand button compares the totals. The refresh timer Timer1 copies the state into the labels
-// every 10 ms (its 3 ms run at the message loop's floor), writing a label only when its text
-// changes, and settles an exact 21 or a bust it finds. It keeps ticking while a dialog opened
-// from a click is shown modally; the handled flags keep each settlement from running twice.
+// The game chooser makes a new table on every visit; the state record (blackjack_rules.h) outlives
+// it. "Dar as Cartas" (or Enter or Space) starts a hand (house cards, bet dialog, two player cards)
+// or draws the next card, up to five; an exact 21 or a bust settles at once, the stand button (or
+// the P key) compares the totals. The refresh timer Timer1 copies the state into the labels every
+// 10 ms (its 3 ms run at the message loop's floor), writing a label only when its text changes, and
+// settles an exact 21 or a bust it finds. It keeps ticking while a dialog opened from a click is
+// shown modally; the handled flags keep each settlement from running twice.
 //
 // Controls and handlers keep the names of the layout (blackjack_table_layout.cpp). The
 // controls lie on `body`, the client area below the menu bar, in the layout's coordinates.

@@ -179,7 +179,7 @@ void Tfrm_bj::setupLayout()
     p1->hide();
     p2 = new zor::Picture(body, QStringLiteral("p2"), standAt);
     p2->setLayoutPicture(QStringLiteral("blackjack/parar2.png"));
-    p2->setToolTip(QStringLiteral("Parar"));
+    p2->setToolTip(QStringLiteral("Parar (tecla P)"));
     p2->setCursor(Qt::PointingHandCursor);
     p2->hide();
 
@@ -215,6 +215,6 @@ void Tfrm_bj::setupLayout()
     zor::on(sobreCassino, &QAction::triggered, this, [this] { sobreCassinoClick(); });
     zor::on(sobreDesen, &QAction::triggered, this, [this] { sobreDesenClick(); });
 
-    // Enter or Space held down deals or draws once, not once per repeat.
-    zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space});
+    // Enter or Space held down deals or draws once, not once per repeat; P held stands once.
+    zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_P});
 }

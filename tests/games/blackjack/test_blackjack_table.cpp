@@ -250,6 +250,45 @@ private slots:
         QCOMPARE(blackjack().money, 50);
     }
 
+    // P is "Parar" for the keyboard, as its hint says: with no hand it does nothing; held down
+    // it stands once (its repeats, flagged or not, reach nothing); a modified P is no stand.
+    void thePKeyStands_data()
+    {
+        QTest::addColumn<bool>("flagged");
+        QTest::newRow("repeats flagged") << true;
+        QTest::newRow("repeats not flagged") << false;
+    }
+    void thePKeyStands()
+    {
+        QFETCH(bool, flagged);
+        QCOMPARE(bj->p2->toolTip(), QStringLiteral("Parar (tecla P)"));
+        press(Qt::Key_P);
+        QCOMPARE(modals(), QStringList());
+        QCOMPARE(blackjack().step, int(NoHand));
+
+        // House 30; the player 18.
+        env->random->script = ranks({10, 10, 10, 10, 8, 10, 10, 10, 2, 3});
+        press();
+        QCOMPARE(blackjack().step, int(TwoCards));
+        QTest::keyClick(bj, Qt::Key_P, Qt::ControlModifier);
+        QCOMPARE(blackjack().step, int(TwoCards));
+        sendKey(bj, QEvent::KeyPress, Qt::Key_P, false, 1000);
+        QCOMPARE(modals(), QStringList({"aposta", "ganhou"}));
+        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().money, 50);
+        QVERIFY(env->sound->files().contains("click.wav"));
+        // The repeats of the held key, then a new hand dealt: they stand nothing.
+        repeatKey(bj, Qt::Key_P, 1000, 10, flagged);
+        sendKey(bj, QEvent::KeyRelease, Qt::Key_P, false, 2000);
+        press();
+        repeatKey(bj, Qt::Key_P, 2000, 3, true);
+        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(modals(), QStringList({"aposta", "ganhou", "aposta"}));
+        // A real press again: 5 against 30 wins too.
+        sendKey(bj, QEvent::KeyPress, Qt::Key_P, false, 4000);
+        QCOMPARE(modals(), QStringList({"aposta", "ganhou", "aposta", "ganhou"}));
+    }
+
     // ---- Immediate settlement -------------------------------------------------------------
 
     void anExactTwentyOneSettlesAtOnce_data()
