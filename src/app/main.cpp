@@ -3,6 +3,7 @@
 #include "app/screens.h"
 #include "platform/gamefolder.h"
 #include "platform/services.h"
+#include "platform/shortcut.h"
 #include "platform/signals.h"
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // Before the first window: the Wayland app id names the installed desktop entry.
+    zor::identifyToDesktop();
     zor::initApplication();
     zor::installRealServices();
     // An installed game runs in the player's own folder; a game folder runs where it is.

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -10,13 +11,16 @@ namespace zor {
 
 namespace {
 
-// Exec values quote arguments with double quotes, escaping ", `, $ and \ inside them.
+// Exec values quote arguments with double quotes, escaping ", `, $ and \ inside them; a
+// literal % is written %% (a single one would start a field code).
 QString quoteExecArg(const QString& arg)
 {
     QString out;
     for (QChar c : arg) {
         if (c == u'"' || c == u'`' || c == u'$' || c == u'\\')
             out.append(u'\\');
+        else if (c == u'%')
+            out.append(u'%');
         out.append(c);
     }
     return u'"' + out + u'"';
@@ -56,6 +60,19 @@ QString fromUserDirsFile()
 
 } // namespace
 
+void identifyToDesktop()
+{
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(kAppId));
+}
+
+QString launcherIcon(const QString& workDir)
+{
+    const QFileInfo picture(QDir(workDir).filePath(QString::fromLatin1(kAppId) + QLatin1String(".png")));
+    if (picture.isFile())
+        return picture.absoluteFilePath();
+    return QString::fromLatin1(kAppId);
+}
+
 QString desktopFolder()
 {
     QString dir = qEnvironmentVariable("XDG_DESKTOP_DIR");
@@ -76,14 +93,13 @@ QString writeDesktopLauncher(const QString& target, const QString& args, const Q
     QString exec = quoteExecArg(target);
     if (!args.isEmpty())
         exec += u' ' + args;
-    const QString text = QLatin1String("[Desktop Entry]\n"
-                                       "Type=Application\n"
-                                       "Version=1.0\n"
-                                       "Name=") + escapeValue(linkName)
-        + QLatin1String("\nComment=Cara ou Coroa, Caça-Níquel e BlackJack\n"
-                        "Exec=") + escapeValue(exec)
-        + QLatin1String("\nPath=") + escapeValue(workDir)
-        + QLatin1String("\nTerminal=false\nCategories=Game;CardGame;\n");
+    // The file is UTF-8, as the desktop entry format wants: the comment's accents are written
+    // as they are.
+    const QString text = QStringLiteral("[Desktop Entry]\nType=Application\nVersion=1.0\nName=") + escapeValue(linkName)
+        + QStringLiteral("\nComment=Cara ou Coroa, Caça-Níquel e BlackJack\nIcon=") + escapeValue(launcherIcon(workDir))
+        + QStringLiteral("\nExec=") + escapeValue(exec)
+        + QStringLiteral("\nPath=") + escapeValue(workDir)
+        + QStringLiteral("\nTerminal=false\nCategories=Game;CardGame;\n");
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return {};

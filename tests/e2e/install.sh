@@ -89,6 +89,8 @@ if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
     check "installed: nothing was made in the starting folder" [ -z "$(ls -A "$G")" ]
     launcher="$H/Desktop/Cassino ZOR.desktop"
     check "installed: the launcher's Path is the player's folder" grep -qx "Path=$PLAYER" "$launcher"
+    check "installed: the launcher shows the installed icon" grep -qx "Icon=$APP_ID" "$launcher"
+    check "installed: desktop-file-validate passes on the launcher" desktop-file-validate "$launcher"
     sleep 0.3
     shot installed-menu
     conf=$(open_from_menu config 480 505 "$CONFIG_TITLE")
