@@ -113,7 +113,30 @@ void Tfrm_cn::keyPressEvent(QKeyEvent* e)
         e->accept();
         return;
     }
+    // Enter acts on the option or the name the keyboard reached, as a click on it does; held,
+    // it acts once.
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+        const bool repeat = enterKeys_.isRepeat(e);
+        auto* label = qobject_cast<zor::Label*>(focusWidget());
+        if (label && (label == nome || options_.contains(label))) {
+            e->accept();
+            if (repeat || !label->isEnabled())
+                return;
+            if (label == nome)
+                zor::guarded([this] { nomeMouseDown(); });
+            else
+                emit label->clicked();
+            return;
+        }
+    }
     QDialog::keyPressEvent(e);
+}
+
+void Tfrm_cn::keyReleaseEvent(QKeyEvent* e)
+{
+    if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        enterKeys_.isRepeat(e);
+    QDialog::keyReleaseEvent(e);
 }
 
 bool Tfrm_cn::eventFilter(QObject* watched, QEvent* e)

@@ -10,6 +10,7 @@
 //
 // Controls and handlers keep the names of the layout (slot_machine_layout.cpp), where each
 // control's events are wired to the handlers below.
+#include "controls/focus_ring.h"
 #include "controls/key_repeats.h"
 #include "controls/picture.h"
 #include "controls/shape.h"
@@ -198,6 +199,7 @@ protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
     void keyPressEvent(QKeyEvent* e) override;
+    void keyReleaseEvent(QKeyEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
 private:
@@ -250,4 +252,7 @@ private:
     zor::HoverLatch latch_;
     bool settingPage_ = false;
     zor::KeyRepeats spaceKeys_;
+    zor::KeyRepeats enterKeys_;
+    // Frames the control the keyboard reached (an option, the name, a button).
+    zor::FocusRing* focusRing_ = nullptr;
 };

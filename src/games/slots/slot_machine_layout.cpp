@@ -440,6 +440,13 @@ void Tfrm_cn::layout()
     zor::on(Button1, &zor::Button::mouseMoved, this, [this] { Button1MouseMove(); });
     zor::on(Button2, &QPushButton::clicked, this, [this] { CacaNiquel1Click(); });
 
+    // Keyboard: Tab reaches the name and the options as well (Enter acts on them; Space stays the
+    // lever), and the ring frames what it reached.
+    nome->setFocusPolicy(Qt::TabFocus);
+    for (zor::Label* o : options_)
+        o->setFocusPolicy(Qt::TabFocus);
+    focusRing_ = new zor::FocusRing(this);
+
     // The screen sees every key before its controls do.
     installEventFilter(this);
     for (QWidget* w : findChildren<QWidget*>()) {

@@ -2,6 +2,7 @@
 // lever by mouse and Space, the spin and its result on screen, the out-of-money lock, save and
 // load with their files and failures, the name, a new game, the symbol-set choosers, the notice,
 // the options and menu, and the refresh that writes the labels.
+#include "controls/focus_ring.h"
 #include "app/screens.h"
 #include "controls/picture.h"
 #include "fakes.h"
@@ -421,6 +422,59 @@ private slots:
         QCOMPARE(game().pulls, 1);
         QVERIFY(!menu->isVisible());
         QVERIFY(!QApplication::activePopupWidget());
+    }
+
+    // Tab reaches the name and every enabled option, framed; Enter acts on the framed one as a
+    // click does (once when held), and Space on it is still the lever.
+    void tabReachesTheOptionsAndTheName()
+    {
+        open();
+        cnScreen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(cnScreen));
+        auto* ring = cnScreen->findChild<FocusRing*>();
+        QVERIFY(ring);
+        QSet<QWidget*> reached;
+        for (int i = 0; i < 40 && QApplication::focusWidget() != cnScreen->l1; ++i) {
+            QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : cnScreen, Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(cnScreen->l1));
+        QVERIFY(ring->isVisible());
+        QCOMPARE(ring->target(), static_cast<QWidget*>(cnScreen->l1));
+        for (int i = 0; i < 40; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget();
+        }
+        for (QWidget* w : {static_cast<QWidget*>(cnScreen->nome), static_cast<QWidget*>(cnScreen->l22),
+                           static_cast<QWidget*>(cnScreen->lcarregar), static_cast<QWidget*>(cnScreen->l33),
+                           static_cast<QWidget*>(cnScreen->l4), static_cast<QWidget*>(cnScreen->l5)})
+            QVERIFY2(reached.contains(w), qPrintable(w->objectName()));
+        QVERIFY(!reached.contains(cnScreen->lsalvar)); // disabled: nothing to save yet
+
+        // Enter on "Configurações", held: the configuration screen once.
+        cnScreen->l1->setFocus(Qt::TabFocusReason);
+        key(cnScreen->l1, QEvent::KeyPress, false, 1000); // Space: the lever, not the option
+        key(cnScreen->l1, QEvent::KeyRelease, false, 1100);
+        cnScreen->spaceUp->tick();
+        QCOMPARE(game().pulls, 1);
+        spin();
+        QCOMPARE(env->dialogs->modalShown, QStringList());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+        QApplication::sendEvent(cnScreen->l1, &enter);
+        for (int i = 0; i < 5; ++i) {
+            QKeyEvent up(QEvent::KeyRelease, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"), true);
+            QApplication::sendEvent(cnScreen->l1, &up);
+            QApplication::sendEvent(cnScreen->l1, &down);
+        }
+        QCOMPARE(env->dialogs->modalShown, QStringList({"frm_conf"}));
+
+        // Enter on the name: the name dialog.
+        nameDialogTypes("Ana");
+        cnScreen->nome->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(cnScreen->nome, Qt::Key_Return);
+        QCOMPARE(env->dialogs->modalShown, QStringList({"frm_conf", "frm_nome"}));
+        QVERIFY(cnScreen->lsalvar->isEnabled());
     }
 
     void outOfMoneyLocksTheLeverAndWarnsAtEveryRelease()
