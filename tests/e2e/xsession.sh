@@ -117,23 +117,25 @@ xs_find() {
 xs_wait_window() {
     local pid=$1 prefix=$2 deadline w
     deadline=$(($(xs_now_ms) + $3))
-    while [ "$(xs_now_ms)" -lt "$deadline" ]; do
+    # Looks once at least, however short the wait: on a busy machine the clock may pass the
+    # deadline before the first look.
+    while :; do
         w=$(xs_find "$pid" "$prefix") && { echo "$w"; return 0; }
         xs_alive "$pid" || return 1
+        [ "$(xs_now_ms)" -lt "$deadline" ] || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # Waits up to $3 milliseconds until process $1 has no viewable window whose title starts with $2.
 xs_wait_gone() {
     local pid=$1 prefix=$2 deadline
     deadline=$(($(xs_now_ms) + $3))
-    while [ "$(xs_now_ms)" -lt "$deadline" ]; do
+    while :; do
         xs_find "$pid" "$prefix" >/dev/null || return 0
+        [ "$(xs_now_ms)" -lt "$deadline" ] || return 1
         sleep 0.05
     done
-    return 1
 }
 
 # Waits up to $2 milliseconds for process $1 (our child) to end; its exit status goes to XS_RC.
