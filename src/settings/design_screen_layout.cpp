@@ -1,5 +1,6 @@
 // Layout of the design screen.
 #include "settings/design_screen.h"
+#include "controls/accessible.h"
 
 #include "controls/focus_ring.h"
 #include "controls/form.h"
@@ -18,16 +19,17 @@ struct Swatch {
     QPoint tile;
     QRect radio;
     QColor colour;
+    const char* colourName;
 };
 
 const Swatch kSwatches[] = {
-    {1, "Shape1", "Image2", {11, 32}, {98, 119, 17, 17}, QColor(0, 0, 202)},
-    {2, "Shape2", "Image3", {131, 32}, {218, 119, 17, 17}, QColor(255, 255, 0)},
-    {5, "Shape3", "Image6", {11, 160}, {98, 247, 17, 17}, QColor(255, 0, 255)},
-    {3, "Shape5", "Image4", {131, 160}, {218, 249, 17, 15}, QColor(255, 62, 255)},
-    {4, "Shape4", "Image5", {11, 288}, {98, 375, 17, 17}, QColor(0, 128, 0)},
-    {6, "Shape6", "Image7", {130, 288}, {217, 375, 17, 17}, QColor(0, 0, 159)},
-    {7, "Shape7", "Image8", {11, 408}, {98, 495, 17, 17}, QColor(0, 202, 202)},
+    {1, "Shape1", "Image2", {11, 32}, {98, 119, 17, 17}, QColor(0, 0, 202), "azul"},
+    {2, "Shape2", "Image3", {131, 32}, {218, 119, 17, 17}, QColor(255, 255, 0), "amarelo"},
+    {5, "Shape3", "Image6", {11, 160}, {98, 247, 17, 17}, QColor(255, 0, 255), "magenta"},
+    {3, "Shape5", "Image4", {131, 160}, {218, 249, 17, 15}, QColor(255, 62, 255), "rosa"},
+    {4, "Shape4", "Image5", {11, 288}, {98, 375, 17, 17}, QColor(0, 128, 0), "verde"},
+    {6, "Shape6", "Image7", {130, 288}, {217, 375, 17, 17}, QColor(0, 0, 159), "azul-marinho"},
+    {7, "Shape7", "Image8", {11, 408}, {98, 495, 17, 17}, QColor(0, 202, 202), "ciano"},
 };
 constexpr int kTile = 105;
 
@@ -111,6 +113,16 @@ void Tdesign::layout()
     RadioButton1 = radios_[0], RadioButton2 = radios_[1], RadioButton3 = radios_[2], RadioButton4 = radios_[3];
     RadioButton5 = radios_[4], RadioButton6 = radios_[5], RadioButton7 = radios_[6];
     RadioButton6->setChecked(true);
+
+    // For screen readers each swatch is a button named after its theme and colour, which ticks
+    // its radio button as the keyboard does.
+    for (int i = 0; i < 7; ++i) {
+        const Swatch& s = kSwatches[i];
+        const QString name = QStringLiteral("Tema %1, %2").arg(s.theme).arg(QString::fromUtf8(s.colourName));
+        zor::RadioButton* radio = radios_[s.theme - 1];
+        radio->setAccessibleName(name);
+        zor::setAccessibleButton(images[i], name, QStringLiteral("Escolhe a cor do cassino"), [radio] { radio->click(); });
+    }
 
     BitBtn1 = new zor::Button(this, QStringLiteral("BitBtn1"), QStringLiteral("&Salvar"), QRect(131, 418, 105, 25));
     BitBtn1->setIcon(QIcon(QStringLiteral(":/layout/design/ok.png")));

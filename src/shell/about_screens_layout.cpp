@@ -154,6 +154,9 @@ void Tdesen::layout()
     e2 = field("e2", QRect(251, 332, 250, 21));
     Label8 = textLine(this, "Label8", QRect(521, 335, 26, kLineHeight), false, QStringLiteral("Nº:"));
     e3 = field("e3", QRect(547, 332, 46, 21));
+    e1->setAccessibleName(QStringLiteral("Idade"));
+    e2->setAccessibleName(QStringLiteral("E-mail"));
+    e3->setAccessibleName(QStringLiteral("Nº"));
 
     Label9 = textLine(this, "Label9", QRect(16, 374, tw, kLineHeight), true,
                       QStringLiteral("Aperfeiçoamento do Jogo   ..:: Caça - Níquel ::.. 1.0"), Qt::AlignHCenter);

@@ -1,6 +1,7 @@
 // Layout of the game chooser.
 #include "shell/game_chooser.h"
 
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -155,6 +156,17 @@ void Tfrm_Jogos::setupLayout()
     QWidget::setTabOrder(bl1, BitBtn1);
     QWidget::setTabOrder(BitBtn1, BitBtn2);
     focusRing = new zor::FocusRing(this);
+
+    // For screen readers the banners are buttons named after their games.
+    const std::pair<zor::Picture*, zor::Picture*> games[3] = {{coc1, coc2}, {ca1, ca2}, {bl1, bl2}};
+    const QString names[3] = {QStringLiteral("Cara ou Coroa"), QStringLiteral("Caça-Níquel"),
+                              QStringLiteral("BlackJack")};
+    for (int i = 0; i < 3; ++i) {
+        zor::Picture* b = games[i].first;
+        zor::setAccessibleButton(b, names[i], QStringLiteral("Abre o jogo"),
+                                 [this, b] { zor::guarded([this, b] { openBanner(b); }); });
+        zor::setAccessibleButton(games[i].second, names[i], QStringLiteral("Abre o jogo"));
+    }
 
     // Event wiring.
     zor::on(coc1, &zor::Picture::mouseMoved, this, [this] { coc1MouseMove(); });

@@ -1,5 +1,7 @@
 #include "shell/main_menu.h"
 
+#include "controls/accessible.h"
+
 #include "app/loading.h"
 #include "app/screens.h"
 #include "controls/form.h"
@@ -107,6 +109,8 @@ void Tfrm_Menu::showEvent(QShowEvent* e)
     // Every showing starts with no bar button reached by the keyboard.
     barFocus_ = -1;
     focusRing->clear();
+    if (zor::keyboardCursor() && zor::keyboardCursor()->window() == this)
+        zor::setKeyboardCursor(nullptr);
     zor::guarded([this] { FormShow(); });
 }
 
@@ -212,6 +216,10 @@ void Tfrm_Menu::focusBar(int index)
         break;
     }
     focusRing->showAt(frame);
+    // Screen readers hear the button reached.
+    zor::Picture* const reached[kBarButtons] = {panelOpen ? menuclick : menuup, escolherup, configup,
+                                                ajudaup,                        minup,      closeup};
+    zor::setKeyboardCursor(reached[index]);
 }
 
 // The panel's entries top to bottom, each with the move handler that highlights it.
@@ -228,6 +236,7 @@ void Tfrm_Menu::focusPanel(int index)
     nada2MouseMove();
     (this->*highlight[index])();
     focusRing->showAt(rows[index]->geometry());
+    zor::setKeyboardCursor(rows[index]);
 }
 
 // Space chooses the entry reached, as a click on it does; the menu collapses with it and the

@@ -2,6 +2,7 @@
 // stacking order), their pictures, hints and cursors, the timers, and which handler each
 // event runs.
 #include "shell/main_menu.h"
+#include "controls/accessible.h"
 
 #include "controls/form.h"
 #include "platform/guard.h"
@@ -108,6 +109,42 @@ void Tfrm_Menu::setupLayout()
     // The keyboard's frame on the bar lies over everything and follows the bar's own cursor.
     focusRing = new zor::FocusRing(this);
     focusRing->setFollowsFocus(false);
+
+    // For screen readers the bar's buttons and the panel's entries are buttons, each pressed as
+    // the keyboard presses it; both the resting hot spot and the lit picture bear the name.
+    const std::pair<QList<zor::Picture*>, const char*> bar[kBarButtons] = {
+        {{menuup, menuover, menuclick}, "Menu"},
+        {{escolherup, escolherover}, "Escolher Jogo"},
+        {{configup, configover}, "Configurações"},
+        {{ajudaup, ajudaover}, "Ajuda"},
+        {{minup, minover}, "Minimizar Cassino ZOR"},
+        {{closeup, closeover}, "Fechar Cassino ZOR"}};
+    for (int i = 0; i < kBarButtons; ++i) {
+        for (zor::Picture* p : bar[i].first)
+            zor::setAccessibleButton(p, QString::fromUtf8(bar[i].second), p->toolTip(), [this, i] {
+                zor::guarded([this, i] {
+                    focusBar(i);
+                    pressBar();
+                });
+            });
+    }
+    const std::pair<QList<zor::Picture*>, const char*> panel[kPanelEntries] = {
+        {{escolher2up, escolher2over}, "Escolher Jogo"},
+        {{ajuda2up, ajuda2over}, "Ajuda"},
+        {{config2up, config2over}, "Configurações"},
+        {{dese, icon1}, "Sobre os Desenvolvedores"},
+        {{cas, icon2}, "Sobre o Cassino ZOR"},
+        {{diminuir1, icone1}, "Minimizar"},
+        {{sair1, icone2}, "Sair"}};
+    for (int i = 0; i < kPanelEntries; ++i) {
+        for (zor::Picture* p : panel[i].first)
+            zor::setAccessibleButton(p, QString::fromUtf8(panel[i].second), p->toolTip(), [this, i] {
+                zor::guarded([this, i] {
+                    focusPanel(i);
+                    pressPanel();
+                });
+            });
+    }
 
     // Timers: they start counting now, while the menu is still hidden behind the loading screen.
     t = new zor::Timer(this, QStringLiteral("t"), 1200, true);

@@ -18,6 +18,7 @@ void Tfrm_nome::layout()
     Label1->setFont(zor::verdana(8, true));
 
     Edit1 = new QLineEdit(this);
+    Edit1->setAccessibleName(QStringLiteral("Digite seu nome"));
     Edit1->setObjectName(QStringLiteral("Edit1"));
     Edit1->setGeometry(12, 34, 160, 23);
     Edit1->setFont(zor::verdana(8));

@@ -33,6 +33,7 @@ void Taposta::setupLayout()
 
     cn = new zor::bj::BetField(this, QStringLiteral("cn"), QRect(74, 22, 118, 62));
     cn->setFont(pixelVerdana(47, true));
+    cn->setAccessibleName(QStringLiteral("Valor da aposta, €$"));
     QPalette pal = cn->palette();
     pal.setColor(QPalette::Text, QColor(0x00, 0x80, 0x00));
     cn->setPalette(pal);

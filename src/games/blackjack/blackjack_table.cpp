@@ -1,4 +1,5 @@
 #include "games/blackjack/blackjack_table.h"
+#include "controls/accessible.h"
 
 #include "app/screens.h"
 #include "controls/form.h"
@@ -16,6 +17,7 @@
 
 #include <QCloseEvent>
 #include <QKeyEvent>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -190,8 +192,10 @@ void Tfrm_bj::b2Click()
 void Tfrm_bj::sortear()
 {
     zor::bj::startHand(zor::bj::blackjack(), zor::random());
-    for (zor::Picture* c : {c1, c2, c3})
+    for (zor::Picture* c : {c1, c2, c3}) {
         c->loadFromFile(zor::bj::kCardBack);
+        zor::setPictureName(c, QStringLiteral("Carta da casa, virada"));
+    }
     for (zor::Picture* c : {i1, i2, i3})
         c->hide();
     pontos2->hide();
@@ -209,6 +213,7 @@ void Tfrm_bj::randomcartas(int n)
     const zor::bj::Card card = zor::bj::drawCard(zor::random());
     // The picture first: a card that cannot be shown is not dealt.
     dar_[n - 1]->loadFromFile(card.picture());
+    zor::setPictureName(dar_[n - 1], cardName(card.picture()));
     zor::bj::givePlayerCard(zor::bj::blackjack(), n - 1, card);
     dar_[n - 1]->show();
     switch (n) {
@@ -224,6 +229,7 @@ void Tfrm_bj::randomcartas(int n)
 
 void Tfrm_bj::settleNow()
 {
+    const int mine = zor::bj::playerTotal(zor::bj::blackjack());
     const Outcome o = zor::bj::settleImmediate(zor::bj::blackjack());
     if (o == Outcome::None)
         return;
@@ -234,6 +240,7 @@ void Tfrm_bj::settleNow()
         c->show();
     revealHouse();
     refresh();
+    announceOutcome(o, mine);
     showOutcome(o);
 }
 
@@ -250,10 +257,50 @@ void Tfrm_bj::verifica()
     for (zor::Picture* c : {s1, s2, s3, s4, s5})
         c->show();
     hidePlayerSide();
+    const int mine = zor::bj::playerTotal(zor::bj::blackjack());
     const Outcome o = zor::bj::stand(zor::bj::blackjack());
     revealHouse();
     refresh();
+    announceOutcome(o, mine);
     showOutcome(o);
+}
+
+QString Tfrm_bj::outcomeText(Outcome o, int player, int house, const QString& money)
+{
+    QString what;
+    switch (o) {
+    case Outcome::Won: what = QStringLiteral("Você ganhou"); break;
+    case Outcome::Lost: what = QStringLiteral("Você perdeu"); break;
+    case Outcome::Tie: what = QStringLiteral("Empate"); break;
+    case Outcome::Bust: what = QStringLiteral("Você estourou"); break;
+    case Outcome::Exact21: what = QStringLiteral("21! Você ganhou"); break;
+    case Outcome::None: return {};
+    }
+    return QStringLiteral("%1: %2 contra %3 da casa. %4").arg(what).arg(player).arg(house).arg(money);
+}
+
+void Tfrm_bj::announceOutcome(Outcome o, int player)
+{
+    zor::announce(StatusBar1, outcomeText(o, player, zor::bj::houseTotal(zor::bj::blackjack()), StatusBar1->panel(0)));
+}
+
+QString Tfrm_bj::cardName(const QString& pictureFile)
+{
+    static const QRegularExpression pattern(QStringLiteral("^([ceop]) \\((\\d{1,2})\\)\\.jpg$"));
+    const QRegularExpressionMatch m = pattern.match(pictureFile);
+    if (!m.hasMatch())
+        return {};
+    static const char* const ranks[13] = {"Ás",   "Dois", "Três",   "Quatro", "Cinco", "Seis", "Sete",
+                                          "Oito", "Nove", "Dez",    "Valete", "Dama",  "Rei"};
+    const int rank = m.captured(2).toInt();
+    if (rank < 1 || rank > 13)
+        return {};
+    const QChar suit = m.captured(1).at(0);
+    const QString suitName = suit == u'c' ? QStringLiteral("Copas")
+        : suit == u'e'                    ? QStringLiteral("Espadas")
+        : suit == u'o'                    ? QStringLiteral("Ouros")
+                                          : QStringLiteral("Paus");
+    return QStringLiteral("%1 de %2").arg(QString::fromUtf8(ranks[rank - 1]), suitName);
 }
 
 void Tfrm_bj::revealHouse()
@@ -262,6 +309,9 @@ void Tfrm_bj::revealHouse()
     c1->loadFromFile(t.housePictures[0]);
     c2->loadFromFile(t.housePictures[1]);
     c3->loadFromFile(t.housePictures[2]);
+    for (int i = 0; i < 3; ++i)
+        zor::setPictureName(QList<zor::Picture*>{c1, c2, c3}[i],
+                            QStringLiteral("Casa: %1").arg(cardName(t.housePictures[i])));
     setText(pontos2, QString::number(zor::bj::houseTotal(t)));
     s->show();
     pontos2->show();

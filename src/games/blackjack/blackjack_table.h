@@ -149,6 +149,12 @@ public:
     void sobreCassinoClick();
     void sobreDesenClick();
 
+    // A card's name for screen readers, from its picture file: "c (1).jpg" -> "Ás de Copas";
+    // empty for any other file.
+    static QString cardName(const QString& pictureFile);
+    // The result of a hand as it is announced: "Você ganhou: 19 contra 17 da casa. Dinheiro: ...".
+    static QString outcomeText(zor::bj::Outcome o, int player, int house, const QString& money);
+
 protected:
     void showEvent(QShowEvent* e) override;
     void closeEvent(QCloseEvent* e) override;
@@ -165,6 +171,8 @@ private:
     void hidePlayerSide();
     // The dialog of an ending.
     static void showOutcome(zor::bj::Outcome o);
+    // Announces the hand's result to screen readers on the status bar.
+    void announceOutcome(zor::bj::Outcome o, int player);
     // Copies the state into the totals and the status bar, writing only what changed.
     void refresh();
     static void setText(QLabel* label, const QString& text);

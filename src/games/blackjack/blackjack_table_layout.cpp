@@ -4,6 +4,7 @@
 
 #include "controls/form.h"
 #include "controls/key_repeats.h"
+#include "controls/accessible.h"
 #include "platform/guard.h"
 
 #include <QMenu>
@@ -214,6 +215,25 @@ void Tfrm_bj::setupLayout()
     zor::on(sobreBj, &QAction::triggered, this, [this] { sobreBjClick(); });
     zor::on(sobreCassino, &QAction::triggered, this, [this] { sobreCassinoClick(); });
     zor::on(sobreDesen, &QAction::triggered, this, [this] { sobreDesenClick(); });
+
+    // For screen readers both buttons (the hover zones and the lit pictures) are buttons; the
+    // cards are named as they are dealt or turned over, the totals by what they count.
+    for (zor::Picture* deal : {b1, b2, b3})
+        zor::setAccessibleButton(deal, QStringLiteral("Dar as Cartas"),
+                                 QStringLiteral("Dá as cartas, ou mais uma carta (Enter ou Espaço)"),
+                                 [this] { zor::guarded([this] { b2Click(); }); });
+    for (zor::Picture* stand : {p1, p2})
+        zor::setAccessibleButton(stand, QStringLiteral("Parar"), QStringLiteral("Compara as mãos (tecla P)"), [this] {
+            zor::guarded([this] {
+                if (zor::bj::blackjack().step == zor::bj::NoHand)
+                    return;
+                p2MouseDown();
+                p2Click();
+            });
+        });
+    pontos->setAccessibleDescription(QStringLiteral("Seus pontos"));
+    pontos2->setAccessibleDescription(QStringLiteral("Pontos da casa"));
+    StatusBar1->setAccessibleName(QStringLiteral("Situação"));
 
     // Enter or Space held down deals or draws once, not once per repeat; P held stands once.
     zor::ignoreKeyRepeats(this, {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space, Qt::Key_P});

@@ -1,6 +1,7 @@
 #include "games/coin/coin_screens_common.h"
 
 #include "app/screens.h"
+#include "controls/accessible.h"
 #include "platform/services.h"
 #include "settings/config_screen.h"
 
@@ -56,6 +57,8 @@ Gear makeGear(QWidget* parent, int width)
     g.config2->setCursor(Qt::PointingHandCursor);
     g.config2->setToolTip(QStringLiteral("Configurações"));
     g.config2->hide();
+    for (Picture* p : {g.config, g.config2})
+        setAccessibleButton(p, QStringLiteral("Configurações"), {}, [] { Gear::open(); });
     return g;
 }
 

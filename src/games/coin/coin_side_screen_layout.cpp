@@ -1,6 +1,7 @@
 // Layout of the coin side screen.
 #include "games/coin/coin_side_screen.h"
 
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "platform/guard.h"
 
@@ -107,4 +108,16 @@ void Tfrm_CoC2::layout()
         w->setFocusPolicy(Qt::NoFocus);
     focusRing = new zor::FocusRing(this);
     focusRing->setFollowsFocus(false);
+
+    // For screen readers: the sides and their words are buttons that tick them, "Jogar" and the
+    // navigation labels buttons too; the radio buttons bear their sides' names.
+    zor::setAccessibleButton(cara, QStringLiteral("Cara"), QStringLiteral("Escolhe o lado Cara (seta para a esquerda)"));
+    zor::setAccessibleButton(coroa, QStringLiteral("Coroa"), QStringLiteral("Escolhe o lado Coroa (seta para a direita)"));
+    zor::setAccessibleButton(Label3, {}, QStringLiteral("Escolhe o lado Cara"));
+    zor::setAccessibleButton(Label4, {}, QStringLiteral("Escolhe o lado Coroa"));
+    RadioButton1->setAccessibleName(QStringLiteral("Cara"));
+    RadioButton2->setAccessibleName(QStringLiteral("Coroa"));
+    zor::setAccessibleButton(Label6, {}, QStringLiteral("Joga com o lado escolhido (Enter)"));
+    for (zor::Label* l : {back, Label9, label10, label14})
+        zor::setAccessibleButton(l, {});
 }

@@ -1,4 +1,5 @@
 #include "games/coin/coin_table.h"
+#include "controls/accessible.h"
 
 #include "app/pending_screens.h"
 #include "app/screens.h"
@@ -400,7 +401,22 @@ void TCoC_jogo::pararClick()
 
 void TCoC_jogo::ganhou()
 {
-    zor::coin::settle(game(), !coroa->isHidden());
+    const bool coroaUp = !coroa->isHidden();
+    const zor::coin::Outcome o = zor::coin::settle(game(), coroaUp);
+    zor::announce(cara, tossText(coroaUp, o, game().stake, game().money));
+}
+
+QString TCoC_jogo::tossText(bool coroaUp, zor::coin::Outcome o, double stake, double money)
+{
+    const QString face = coroaUp ? QStringLiteral("Coroa") : QStringLiteral("Cara");
+    const QString amount = QStringLiteral("R$ %1").arg(QString::number(stake, 'f', 2).replace(u'.', u','));
+    QString text;
+    switch (o) {
+    case zor::coin::Outcome::Won: text = QStringLiteral("%1: você ganhou %2").arg(face, amount); break;
+    case zor::coin::Outcome::Lost: text = QStringLiteral("%1: você perdeu %2").arg(face, amount); break;
+    case zor::coin::Outcome::BetOnly: text = face; break;
+    }
+    return QStringLiteral("%1. Dinheiro: %2").arg(text, zor::coin::moneyText(money));
 }
 
 // ---- The refresh --------------------------------------------------------------------------------

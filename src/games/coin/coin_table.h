@@ -16,6 +16,7 @@
 #include "controls/shape.h"
 #include "controls/timer.h"
 #include "controls/widgets.h"
+#include "games/coin/coin_game.h"
 #include "games/coin/coin_screens_common.h"
 #include "settings/theme.h"
 
@@ -98,7 +99,10 @@ public:
     void FormClose();
     void jogarClick();
     void pararClick();
-    void ganhou(); // settles the toss on the face showing
+    void ganhou(); // settles the toss on the face showing, and announces it
+    // The end of a toss as it is announced on the coin: "Coroa: você ganhou R$ 0,10. Dinheiro:
+    // R$ 1,1".
+    static QString tossText(bool coroaUp, zor::coin::Outcome o, double stake, double money);
     void somTimer();
     void gira1Timer();
     void gira2Timer();

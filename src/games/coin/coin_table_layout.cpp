@@ -1,6 +1,7 @@
 // Layout of the coin table.
 #include "games/coin/coin_table.h"
 
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "controls/key_repeats.h"
 #include "platform/guard.h"
@@ -277,6 +278,26 @@ void TCoC_jogo::layout()
     zor::on(moeda, &zor::Picture::mouseMoved, this, [this] { moedaMouseMove(); });
     for (zor::Button* b : {b1, b2, b3, b4, b5, b6, b7, b8, b9, BitBtn1, Button2, Button3, Button4, Button1})
         zor::on(b, &zor::Button::mouseMoved, this, [this, b] { panelButtonMouseMove(b); });
+
+    // For screen readers: "Escolher Modo"/"Jogar Moeda" (Enter), "Parar" (Space) and the name
+    // are buttons; the tabs, the swatches and the state labels say what they are.
+    zor::setAccessibleButton(jogar, {}, QStringLiteral("Tecla Enter"));
+    zor::setAccessibleButton(parar, {}, QStringLiteral("Para a moeda (tecla Espaço)"));
+    zor::setAccessibleButton(nome, {}, QStringLiteral("Mude o seu Nome"));
+    PageControl1->setAccessibleName(QStringLiteral("Painel do jogo"));
+    for (int i = 0; i < 7; ++i) {
+        const QString theme = QStringLiteral("Tema %1").arg(i + 1);
+        radios[i]->setAccessibleName(theme);
+        zor::setAccessibleButton(swatches[i], theme, QStringLiteral("Escolhe a cor do cassino"),
+                                 [this, i] { radios[i]->click(); });
+    }
+    ldinheiro->setAccessibleDescription(QStringLiteral("Dinheiro"));
+    lapostas->setAccessibleDescription(QStringLiteral("Apostas"));
+    lganhou->setAccessibleDescription(QStringLiteral("Vitórias"));
+    lperdeu->setAccessibleDescription(QStringLiteral("Derrotas"));
+    o->setAccessibleDescription(QStringLiteral("Lado escolhido"));
+    zor::setPictureName(cara, QStringLiteral("Moeda: Cara"));
+    zor::setPictureName(coroa, QStringLiteral("Moeda: Coroa"));
 
     // The form previews every key: each control passes its key presses to eventFilter first.
     for (QWidget* w : findChildren<QWidget*>())

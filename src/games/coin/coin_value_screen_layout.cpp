@@ -1,6 +1,7 @@
 // Layout of the coin value screen.
 #include "games/coin/coin_value_screen.h"
 
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "games/coin/coin_game.h"
 #include "platform/guard.h"
@@ -115,4 +116,14 @@ void Tfrm_CoC1::layout()
     for (zor::Picture* p : pictures_)
         p->installEventFilter(this);
     focusRing = new zor::FocusRing(this);
+
+    // For screen readers: each coin and its caption a button that picks it, the navigation
+    // labels buttons that lead away.
+    for (int i = 0; i < 6; ++i) {
+        const QString value = QString::fromLatin1(zor::coin::coinKind(zor::coin::kCoinValues[i])->caption).toLower();
+        zor::setAccessibleButton(pictures_[i], QStringLiteral("Moeda de %1").arg(value), QStringLiteral("Escolhe esta moeda"));
+        zor::setAccessibleButton(labels_[i], QStringLiteral("Moeda de %1").arg(value), QStringLiteral("Escolhe esta moeda"));
+    }
+    for (zor::Label* l : {Label9, Label14, Label10})
+        zor::setAccessibleButton(l, {});
 }

@@ -1,6 +1,7 @@
 // Layout of the mode dialog.
 #include "games/coin/mode_dialog.h"
 
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "controls/key_repeats.h"
 #include "games/coin/coin_screens_common.h"
@@ -103,6 +104,10 @@ void Tcoc_modo::layout()
     for (auto* p : {Image1, Image2})
         zor::on(p, &zor::Picture::mouseMoved, this, [this] { HotMouseMove(); });
     zor::on(graconf, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
+
+    // For screen readers the hot areas over the two descriptions are buttons named by mode.
+    zor::setAccessibleButton(Image2, RadioButton1->text(), hint1);
+    zor::setAccessibleButton(Image1, RadioButton2->text(), hint2);
 
     // Enter held down on the table must not confirm this dialog the moment it opens.
     zor::ignoreKeyRepeats(this);

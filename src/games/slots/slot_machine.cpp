@@ -1,4 +1,5 @@
 #include "games/slots/slot_machine.h"
+#include "controls/accessible.h"
 
 #include "app/screens.h"
 #include "controls/form.h"
@@ -242,6 +243,21 @@ void Tfrm_cn::showOnReel(int reel, int slot, bool strict)
 {
     zor::Picture* p = reels_[reel];
     p->setPicture(symbolPicture(slot, strict));
+    reelSlots_[reel] = slot;
+    zor::setPictureName(p, reelName(reel, slot));
+}
+
+QString Tfrm_cn::reelName(int reel, int slot)
+{
+    return QStringLiteral("Roleta %1: figura %2").arg(reel + 1).arg(slot + 1);
+}
+
+void Tfrm_cn::leverByAction()
+{
+    // A screen reader's press: the lever's press and release, as a click gives them.
+    alavancaMouseDown();
+    if (!isHidden())
+        alavancaMouseUp();
 }
 
 void Tfrm_cn::idleReels()
@@ -492,6 +508,17 @@ void Tfrm_cn::buttonyClick()
     dim->show();
     t1->setEnabled(true);
     showLever(!g.leverLock);
+    zor::announce(dim, pullText(reelSlots_, dim->text(), g.money));
+}
+
+QString Tfrm_cn::pullText(const std::array<int, 3>& shown, const QString& amount, int money)
+{
+    return QStringLiteral("Figuras %1, %2 e %3: %4. Sua quantia disponível: US$ %5,00")
+        .arg(shown[0] + 1)
+        .arg(shown[1] + 1)
+        .arg(shown[2] + 1)
+        .arg(amount.simplified())
+        .arg(money);
 }
 
 void Tfrm_cn::t1Timer()

@@ -152,6 +152,13 @@ public:
     void FormKeyUp(int key);
     void alavancaMouseDown();
     void alavancaMouseUp();
+    // The lever pressed by a screen reader: a press and a release.
+    void leverByAction();
+    // A reel's name for screen readers: "Roleta 1: figura 2" (slot 1..4 of the symbol set).
+    static QString reelName(int reel, int slot);
+    // The end of a pull as it is announced: "Figuras 2, 2 e 3: + US$ 25,00. Sua quantia
+    // disponível: US$ 150,00".
+    static QString pullText(const std::array<int, 3>& shown, const QString& amount, int money);
     void timer1Timer();
     void Timer2Timer();
     void Timer3Timer();
@@ -253,6 +260,8 @@ private:
     bool settingPage_ = false;
     zor::KeyRepeats spaceKeys_;
     zor::KeyRepeats enterKeys_;
+    // The symbol slot each reel shows now.
+    std::array<int, 3> reelSlots_{1, 1, 1};
     // Frames the control the keyboard reached (an option, the name, a button).
     zor::FocusRing* focusRing_ = nullptr;
 };

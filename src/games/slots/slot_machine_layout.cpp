@@ -2,6 +2,7 @@
 // bar with the pay table, the timers and the event wiring. Rectangles are in the coordinates of
 // the tab sheet a control stands on.
 #include "games/slots/slot_machine.h"
+#include "controls/accessible.h"
 
 #include "controls/form.h"
 #include "games/slots/symbol_sets.h"
@@ -446,6 +447,23 @@ void Tfrm_cn::layout()
     for (zor::Label* o : options_)
         o->setFocusPolicy(Qt::TabFocus);
     focusRing_ = new zor::FocusRing(this);
+
+    // For screen readers: the lever, the name and the options are buttons; the figures on the
+    // reels are named as they change (showOnReel), the counts by their captions.
+    for (zor::Picture* lever : {alavanca, alavanca2})
+        zor::setAccessibleButton(lever, QStringLiteral("Alavanca"), QStringLiteral("Gira as roletas (tecla Espaço)"),
+                                 [this] { zor::guarded([this] { leverByAction(); }); });
+    zor::setAccessibleButton(nome, {}, QStringLiteral("Mude o seu Nome"),
+                             [this] { zor::guarded([this] { nomeMouseDown(); }); });
+    for (zor::Label* o : options_)
+        zor::setAccessibleButton(o, {}, {}, [o] { emit o->clicked(); });
+    const std::pair<zor::Label*, QString> described[] = {
+        {ldinheiro, QStringLiteral("Sua Quantia disponível, US$")}, {lganha, QStringLiteral("Quantia ganha, US$")},
+        {lperdeu, QStringLiteral("Quantia perdida, US$")},          {lapostas, QStringLiteral("Apostas")},
+        {l2, QStringLiteral("Duas Figuras Iguais")},               {l3, QStringLiteral("Três Figuras Iguais")},
+        {ln, QStringLiteral("Nenhuma Figura Igual")}};
+    for (const auto& [label, what] : described)
+        label->setAccessibleDescription(what);
 
     // The screen sees every key before its controls do.
     installEventFilter(this);
