@@ -1,6 +1,7 @@
 // Cassino ZOR: the program's entry. Takes no arguments.
 #include "app/loading.h"
 #include "app/screens.h"
+#include "controls/form.h"
 #include "platform/gamefolder.h"
 #include "platform/services.h"
 #include "platform/shortcut.h"
@@ -14,6 +15,8 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // Before the first window: the Wayland app id names the installed desktop entry.
     zor::identifyToDesktop();
+    // Fixed-size windows stay so, whatever a title bar offers.
+    zor::keepFixedWindowsUnmaximised();
     zor::initApplication();
     zor::installRealServices();
     // An installed game runs in the player's own folder; a game folder runs where it is.

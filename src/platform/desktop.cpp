@@ -8,7 +8,9 @@
 #include <QGridLayout>
 #include <QSpacerItem>
 #include <QMessageBox>
+#include <QPointer>
 #include <QWidget>
+#include <QWindow>
 
 namespace zor {
 
@@ -39,10 +41,64 @@ QString wrappable(const QString& text)
 
 void showBox(QMessageBox::Icon icon, const QString& text)
 {
-    makeMessageBox(icon, text, QApplication::activeWindow())->exec();
+    makeMessageBox(icon, text, openerFor(nullptr))->exec();
 }
 
+// Whether w is a window a dialog may belong to: a screen or a dialog on screen, not a pop-up.
+bool canOpen(const QWidget* w, const QWidget* dialog)
+{
+    if (!w || w == dialog || !w->isVisible() || w->isMinimized())
+        return false;
+    const Qt::WindowType type = w->windowType();
+    return type == Qt::Dialog || type == Qt::Window || type == Qt::Sheet;
+}
+
+// The program's windows in the order they were last shown or activated, latest first.
+class WindowOrder final : public QObject {
+public:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if ((event->type() == QEvent::Show || event->type() == QEvent::WindowActivate) && watched->isWidgetType()) {
+            auto* w = static_cast<QWidget*>(watched);
+            if (w->isWindow()) {
+                order.removeIf([w](const QPointer<QWidget>& p) { return !p || p == w; });
+                order.prepend(w);
+            }
+        }
+        return false;
+    }
+
+    QList<QPointer<QWidget>> order;
+};
+
+QPointer<WindowOrder> g_order;
+
 } // namespace
+
+void followWindowOrder()
+{
+    if (g_order || !QCoreApplication::instance())
+        return;
+    g_order = new WindowOrder(QCoreApplication::instance());
+    QCoreApplication::instance()->installEventFilter(g_order);
+}
+
+QWidget* openerFor(const QWidget* dialog)
+{
+    for (QWidget* w : {QApplication::activeModalWidget(), QApplication::activeWindow()}) {
+        if (w && canOpen(w->window(), dialog))
+            return w->window();
+    }
+    if (g_order) {
+        for (const QPointer<QWidget>& w : std::as_const(g_order->order)) {
+            if (canOpen(w, dialog))
+                return w;
+        }
+    }
+    return nullptr;
+}
 
 std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QString& text, QWidget* parent)
 {
@@ -66,7 +122,22 @@ void QtDialogs::message(const QString& text) { showBox(QMessageBox::NoIcon, text
 void QtDialogs::warning(const QString& text) { showBox(QMessageBox::Warning, text); }
 void QtDialogs::error(const QString& text) { showBox(QMessageBox::Critical, text); }
 
-int QtDialogs::showModal(QDialog* dialog) { return dialog->exec(); }
+int QtDialogs::showModal(QDialog* dialog)
+{
+    // The dialog is a window of its own (each lives for the whole run and is opened from several
+    // screens); it is made transient for this opener for as long as it is open.
+    QPointer<QWindow> own;
+    if (QWidget* opener = openerFor(dialog); opener && opener->windowHandle()) {
+        dialog->winId();
+        own = dialog->windowHandle();
+        if (own)
+            own->setTransientParent(opener->windowHandle());
+    }
+    const int result = dialog->exec();
+    if (own)
+        own->setTransientParent(nullptr);
+    return result;
+}
 
 void QtDialogs::beep(Beep) { QApplication::beep(); }
 
@@ -84,6 +155,7 @@ void installRealServices()
     s.random = std::make_shared<ClockRandom>();
     s.dialogs = std::make_shared<QtDialogs>();
     s.makeMusic = [] { return makeSdlMusicPlayer(); };
+    followWindowOrder();
     s.quit = [] { QCoreApplication::exit(0); };
     s.minimise = [] {
         for (QWidget* w : QApplication::topLevelWidgets()) {
