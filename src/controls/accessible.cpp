@@ -17,6 +17,19 @@ namespace {
 
 constexpr const char* kButtonProperty = "zorAccessibleButton";
 
+AccessibleEventObserver& observer()
+{
+    static AccessibleEventObserver o = nullptr;
+    return o;
+}
+
+void raise(QAccessibleEvent* event)
+{
+    if (observer())
+        observer()(event);
+    QAccessible::updateAccessibility(event);
+}
+
 QPointer<QWidget>& cursorControl()
 {
     static QPointer<QWidget> control;
@@ -184,11 +197,11 @@ void setKeyboardCursor(QWidget* control)
         QAccessible::State changed;
         changed.focused = true;
         QAccessibleStateChangeEvent left(old, changed);
-        QAccessible::updateAccessibility(&left);
+        raise(&left);
     }
     if (control) {
         QAccessibleEvent focus(control, QAccessible::Focus);
-        QAccessible::updateAccessibility(&focus);
+        raise(&focus);
     }
 }
 
@@ -199,11 +212,18 @@ QWidget* keyboardCursor()
 
 void announce(QWidget* object, const QString& text)
 {
+    // A result the same as the last one is a new result all the same: the name change is raised
+    // whether or not the name is new.
     object->setAccessibleName(text);
     QAccessibleEvent changed(object, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    raise(&changed);
     QAccessibleEvent alert(object, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
+    raise(&alert);
+}
+
+void setAccessibleEventObserver(AccessibleEventObserver o)
+{
+    observer() = o;
 }
 
 bool isActionable(QWidget* control)

@@ -13,6 +13,7 @@
 #include <QString>
 #include <functional>
 
+class QAccessibleEvent;
 class QWidget;
 
 namespace zor {
@@ -36,6 +37,12 @@ QWidget* keyboardCursor();
 
 // Gives `object` the result as its name and raises the name-change and alert events.
 void announce(QWidget* object, const QString& text);
+
+// Every accessibility event raised here (focus, name change, alert) is shown to the observer
+// before the toolkit passes it on; the toolkit passes events on only while a screen reader
+// listens, so tests look through this. Null: none.
+using AccessibleEventObserver = void (*)(QAccessibleEvent* event);
+void setAccessibleEventObserver(AccessibleEventObserver observer);
 
 // True for a control assistive technologies are told a player can act on: one that takes the
 // keyboard focus, or has an action other than taking the focus (a button's press, a box's tick).
