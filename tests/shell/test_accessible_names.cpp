@@ -252,6 +252,19 @@ private slots:
         QCOMPARE(heardOn(frm_Menu->ajuda2up, QAccessible::Focus), QStringList({"Ajuda"}));
     }
 
+    // The side screen's arrows give the focus event to the side they tick.
+    void sideArrowsRaiseFocusEvents()
+    {
+        coin::game().coinValue = 50;
+        frm_CoC2->show();
+        heard().clear();
+        QTest::keyClick(frm_CoC2, Qt::Key_Right);
+        QTest::keyClick(frm_CoC2, Qt::Key_Left);
+        QCOMPARE(focused(), QList<QObject*>({frm_CoC2->coroa, frm_CoC2->cara}));
+        QCOMPARE(heardOn(frm_CoC2->cara, QAccessible::Focus), QStringList({"Cara"}));
+        QVERIFY(ifaceOf(frm_CoC2->cara)->state().focused);
+    }
+
     // The end of a toss is announced on the coin: the face, the result and the money.
     void theEndOfATossIsAnnounced()
     {

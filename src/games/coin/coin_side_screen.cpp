@@ -2,6 +2,7 @@
 
 #include "app/pending_screens.h"
 #include "app/screens.h"
+#include "controls/accessible.h"
 #include "controls/form.h"
 #include "games/coin/coin_game.h"
 #include "platform/guard.h"
@@ -116,6 +117,8 @@ void Tfrm_CoC2::keySide(bool caraSide)
         coroaClick();
     sideMouseDown();
     focusRing->showAround(caraSide ? cara : coroa);
+    // Screen readers hear the side reached, as the focus.
+    zor::setKeyboardCursor(caraSide ? cara : coroa);
 }
 
 void Tfrm_CoC2::enterUpTimer()
