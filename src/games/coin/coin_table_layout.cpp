@@ -285,6 +285,7 @@ void TCoC_jogo::layout()
     zor::setAccessibleButton(parar, {}, QStringLiteral("Para a moeda (tecla Espaço)"));
     zor::setAccessibleButton(nome, {}, QStringLiteral("Mude o seu Nome"));
     PageControl1->setAccessibleName(QStringLiteral("Painel do jogo"));
+    position->setAccessibleName(QStringLiteral("Tempo da moeda"));
     for (int i = 0; i < 7; ++i) {
         const QString theme = QStringLiteral("Tema %1").arg(i + 1);
         radios[i]->setAccessibleName(theme);
