@@ -234,7 +234,10 @@ void Tfrm_Menu::focusPanel(int index)
     // Off the entry left, as the panel's gaps take the highlights off under the pointer.
     nadaMouseMove();
     nada2MouseMove();
-    (this->*highlight[index])();
+    // The handler is picked before the call: GCC's bounds check of a member call through an
+    // indexed array reads the index before it is set.
+    const auto move = highlight[index];
+    (this->*move)();
     focusRing->showAt(rows[index]->geometry());
     zor::setKeyboardCursor(rows[index]);
 }
