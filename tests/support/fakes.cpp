@@ -113,6 +113,16 @@ bool shows(const zor::Picture* p, const QString& file)
     return !p->picture().isNull() && p->picture().toImage() == zor::loadPictureFile(file).toImage();
 }
 
+void addHeldDealKeyRows()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("flagged");
+    QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
+    QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
+    QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
+    QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+}
+
 long residentKiB()
 {
     QFile f(QStringLiteral("/proc/self/status"));

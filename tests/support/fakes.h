@@ -132,6 +132,10 @@ void moveOver(QWidget* w, QPoint at = QPoint(4, 4));
 // Whether the picture control shows exactly the given picture file.
 bool shows(const zor::Picture* p, const QString& file);
 
+// The rows of a held deal key: columns "key" (Space or Enter) and "flagged" (whether the
+// repeats carry Qt's auto-repeat flag, which X does not always set).
+void addHeldDealKeyRows();
+
 // The process's resident memory in KiB (VmRSS), or -1 where it cannot be read.
 long residentKiB();
 

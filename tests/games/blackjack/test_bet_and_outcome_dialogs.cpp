@@ -200,12 +200,7 @@ private slots:
     // neither bet nor type; the next real press bets once.
     void heldKeysActOnce_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("flagged");
-        QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
-        QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
-        QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+        zortest::addHeldDealKeyRows();
     }
     void heldKeysActOnce()
     {

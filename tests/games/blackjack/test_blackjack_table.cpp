@@ -370,12 +370,7 @@ private slots:
     // card. Held mid-hand into an exact 21, the repeats do not sweep its dialog away either.
     void aHeldKeyDealsOnce_data()
     {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<bool>("flagged");
-        QTest::newRow("Space flagged") << int(Qt::Key_Space) << true;
-        QTest::newRow("Space not flagged") << int(Qt::Key_Space) << false;
-        QTest::newRow("Enter flagged") << int(Qt::Key_Return) << true;
-        QTest::newRow("Enter not flagged") << int(Qt::Key_Return) << false;
+        zortest::addHeldDealKeyRows();
     }
     void aHeldKeyDealsOnce()
     {
