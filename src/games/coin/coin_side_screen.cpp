@@ -60,8 +60,8 @@ void Tfrm_CoC2::closeEvent(QCloseEvent* e)
 
 void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
 {
-    // Every key but Enter and the arrows leaves the screen as it is; Esc too, as there is no
-    // cancel button (see the value screen).
+    // Every key but Enter, the arrows and Backspace leaves the screen as it is; Esc too, as there
+    // is no cancel button (see the value screen).
     e->accept();
     const bool repeat = enterKeys_.isRepeat(e);
     switch (e->key()) {
@@ -74,6 +74,11 @@ void Tfrm_CoC2::keyPressEvent(QKeyEvent* e)
     case Qt::Key_Down:
         if (!repeat)
             zor::guarded([this] { keySide(false); });
+        return;
+    case Qt::Key_Backspace:
+        // "Voltar", back to the coin value screen.
+        if (!repeat && !enterDown_ && !enterUp->enabled())
+            zor::guarded([this] { backClick(); });
         return;
     default:
         break;

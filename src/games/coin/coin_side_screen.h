@@ -3,7 +3,7 @@
 // sized as that coin's row says, with "Cara" ticked whenever the screen opens. "Jogar" (or
 // Enter) takes the ticked side on the press and opens the coin table on the release.
 // The left and up arrows tick "Cara", the right and down arrows "Coroa", framing the side's
-// picture; no other key but Enter acts (Space never flips the side).
+// picture; Backspace is "Voltar"; no other key but Enter acts (Space never flips the side).
 // Navigation labels go back to the value screen, to the chooser or the main menu, or end the
 // program; closing the window shows the chooser.
 //

@@ -467,6 +467,11 @@ private slots:
         QVERIFY(frm_CoC2->RadioButton1->isChecked() && !ring->isVisible());
         sendKey(frm_CoC2, QEvent::KeyPress, Qt::Key_Left);
         QVERIFY(frm_CoC2->RadioButton1->isChecked() && ring->isVisible());
+        // Backspace is "Voltar": back to the value screen, once however long it is held.
+        env->sound->played.clear();
+        holdKey(frm_CoC2, Qt::Key_Backspace, 4);
+        QVERIFY(frm_CoC2->isHidden() && frm_CoC1->isVisible());
+        QCOMPARE(cues(), QStringList({"click.wav"}));
     }
 
     // ---- Mode dialog -------------------------------------------------------------------------
