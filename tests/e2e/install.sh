@@ -70,6 +70,12 @@ check "install: the changelog is compressed and opens with an entry of cassino-z
 
 # ---------------------------------------------------------------------------------------------
 # The installed program, started from an unrelated folder with its own HOME.
+# no_maximise <window>: the window manager offers closing the window, and no maximising.
+no_maximise() {
+    local actions
+    actions=$(xprop -id "$1" _NET_WM_ALLOWED_ACTIONS 2>/dev/null)
+    [[ $actions == *_NET_WM_ACTION_CLOSE* ]] && [[ $actions != *MAXIMIZE* ]]
+}
 tree_sum() { (cd "$INSTALLED" && find . -type f -exec md5sum {} + | sort | md5sum); }
 before=$(tree_sum)
 chmod -R a-w "$INSTALLED"
@@ -93,8 +99,16 @@ if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
     check "installed: desktop-file-validate passes on the launcher" desktop-file-validate "$launcher"
     sleep 0.3
     shot installed-menu
+    check "installed: the window manager offers close but no maximise on the main menu" no_maximise "$MENU"
+    wm_class=$(xprop -id "$MENU" WM_CLASS 2>/dev/null | sed -n 's/^WM_CLASS.* = ".*", "\(.*\)"$/\1/p')
+    check "installed: the desktop entry's StartupWMClass is the windows' class ($wm_class)" \
+        grep -qxF "StartupWMClass=${wm_class:-none}" "$desktop"
     conf=$(open_from_menu config 480 505 "$CONFIG_TITLE")
     if screen_opens "installed: the gear button" "$conf" "$CONFIG_TITLE" 238 285; then
+        check "installed: the configuration screen offers no maximise either" no_maximise "$conf"
+        parent=$(xprop -id "$conf" WM_TRANSIENT_FOR 2>/dev/null | grep -oE '0x[0-9a-f]+')
+        check "installed: the configuration screen is transient for the main menu ($parent)" \
+            [ "$((${parent:-0}))" = "$MENU" ]
         click_at "$conf" 17 56
         sleep 0.2
         click_at "$conf" 158 236
