@@ -33,6 +33,9 @@ int main(int argc, char** argv)
     zor::createScreens();
     Loading->show();
     const int rc = QApplication::exec();
-    // The screens live until the process ends; nothing is saved at exit.
+    // The screens live until the run ends; nothing is saved at exit. They go before the
+    // application object: windows left over when Qt closes its Wayland connection corrupt the
+    // heap as the process ends.
+    zor::destroyScreens();
     return rc;
 }

@@ -8,6 +8,8 @@
 # full-screen fixed window comes back without the compositor ending the connection, and dialogs
 # open with their opener as parent.
 #
+# Then the program plays in weston's X11 backend nested in a private Xvfb, driven by xdotool.
+#
 # The protocol traffic (WAYLAND_DEBUG=client) tells what the program asked the compositor for;
 # every other line it writes is checked for warnings.
 #
@@ -74,9 +76,12 @@ end_process() {
     wait "$pid" 2>/dev/null
     return 0
 }
+NESTED_PID=""
 cleanup() {
     end_process "$APP_PID"
+    end_process "$NESTED_PID"
     end_process "$WESTON_PID"
+    declare -F xs_stop >/dev/null && xs_stop
     rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -167,7 +172,71 @@ check "the program logs no warning of Qt's" [ -z "$warnings" ]
 sed 's/^/#   /' "$WORK/messages.log" | head -n 20
 
 # ---------------------------------------------------------------------------------------------
-# The window test program under the same compositor.
+# Played: weston's X11 backend in a private Xvfb takes the keys xdotool sends and hands them to
+# the focused window. Enter on the main menu opens the game chooser; SIGTERM then ends the
+# program with status 0 (windows left over as Qt closed its Wayland connection once corrupted
+# the heap at exit).
+# shellcheck source=SCRIPTDIR/xsession.sh
+source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && xs_start; then
+    NESTED=zor-wayland-x11-$$
+    XDG_RUNTIME_DIR=$RUNTIME weston --no-config --backend=x11-backend.so --socket="$NESTED" \
+        --idle-time=0 --width=1000 --height=740 >"$WORK/weston-x11.log" 2>&1 &
+    NESTED_PID=$!
+    for ((i = 0; i < 100; i++)); do
+        [ -S "$RUNTIME/$NESTED" ] && break
+        kill -0 "$NESTED_PID" 2>/dev/null || break
+        sleep 0.1
+    done
+    if [ -S "$RUNTIME/$NESTED" ]; then
+        rm -f "$H/Desktop/Cassino ZOR.desktop"
+        LOG=$WORK/played.log
+        (
+            cd "$G" || exit 127
+            exec env -u DISPLAY -u LC_ALL -u LC_MESSAGES -u XDG_CONFIG_HOME -u XDG_DATA_HOME \
+                HOME="$H" XDG_DESKTOP_DIR="$H/Desktop" XDG_RUNTIME_DIR="$RUNTIME" WAYLAND_DISPLAY="$NESTED" \
+                QT_QPA_PLATFORM=wayland WAYLAND_DEBUG=client SDL_AUDIODRIVER=dummy LANG=pt_BR.UTF-8 \
+                "$PROG"
+        ) >"$LOG" 2>&1 &
+        APP_PID=$!
+        deadline=$(($(now_ms) + 8000))
+        while [ "$(now_ms)" -lt "$deadline" ] && kill -0 "$APP_PID" 2>/dev/null && ! titled "$MENU_TITLE"; do
+            sleep 0.1
+        done
+        check "played: the main menu is shown in the nested compositor" titled "$MENU_TITLE"
+        sleep 0.5
+        xdotool key Return
+        deadline=$(($(now_ms) + 4000))
+        while [ "$(now_ms)" -lt "$deadline" ] && ! titled "Cassino ZOR - Jogos"; do sleep 0.1; done
+        check "played: Enter on the main menu opens the game chooser" titled "Cassino ZOR - Jogos"
+        sleep 0.5
+        kill -TERM "$APP_PID" 2>/dev/null
+        t=$(now_ms)
+        while kill -0 "$APP_PID" 2>/dev/null && [ $(($(now_ms) - t)) -lt 2000 ]; do sleep 0.05; done
+        if kill -0 "$APP_PID" 2>/dev/null; then
+            not_ok "played: SIGTERM ends the program within 2 s"
+        else
+            wait "$APP_PID"
+            rc=$?
+            APP_PID=""
+            check "played: SIGTERM ends the program within 2 s with status 0 (status $rc)" [ "$rc" = 0 ]
+        fi
+        grep -vE '^\[ *[0-9]+\.[0-9]+\] ' "$LOG" >"$WORK/played-messages.log"
+        check "played: the program logs no warning of Qt's" \
+            bash -c "! grep -qiE 'qt\.qpa|wayland|qwidget|qwindow|protocol error|warning|corrupt' '$WORK/played-messages.log'"
+        sed 's/^/#   /' "$WORK/played-messages.log" | head -n 20
+    else
+        not_ok "weston starts with its X11 backend in Xvfb"
+        sed 's/^/#   /' "$WORK/weston-x11.log" | tail -n 20
+    fi
+    end_process "$NESTED_PID"
+    xs_stop
+else
+    not_ok "Xvfb and openbox start for the nested compositor"
+fi
+
+# ---------------------------------------------------------------------------------------------
+# The window test program under the headless compositor.
 if [ -n "$WINDOWS_TEST" ]; then
     WLOG=$WORK/windows.log
     (
