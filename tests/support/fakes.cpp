@@ -10,6 +10,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QTemporaryDir>
 #include <QTest>
@@ -111,6 +112,28 @@ void moveOver(QWidget* w, QPoint at)
 bool shows(const zor::Picture* p, const QString& file)
 {
     return !p->picture().isNull() && p->picture().toImage() == zor::loadPictureFile(file).toImage();
+}
+
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
+{
+    QString text;
+    if (key == Qt::Key_Space)
+        text = QStringLiteral(" ");
+    else if (key == Qt::Key_Return || key == Qt::Key_Enter)
+        text = QStringLiteral("\r");
+    else if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        text = QChar(u'a' + (key - Qt::Key_A));
+    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
+    e.setTimestamp(stamp);
+    QApplication::sendEvent(to, &e);
+}
+
+void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
+{
+    for (int i = 1; i <= pairs; ++i) {
+        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
+        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
+    }
 }
 
 void addHeldDealKeyRows()

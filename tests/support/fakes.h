@@ -132,6 +132,12 @@ void moveOver(QWidget* w, QPoint at = QPoint(4, 4));
 // Whether the picture control shows exactly the given picture file.
 bool shows(const zor::Picture* p, const QString& file);
 
+// A key event as the desktop sends it, with its time stamp in ms.
+void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp);
+// The repeats of a key pressed at `from` ms and held: `pairs` release and press pairs 40 ms
+// apart with one time stamp each, flagged as repeats or not, as X sends them.
+void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged);
+
 // The rows of a held deal key: columns "key" (Space or Enter) and "flagged" (whether the
 // repeats carry Qt's auto-repeat flag, which X does not always set).
 void addHeldDealKeyRows();

@@ -17,28 +17,10 @@
 using namespace zor;
 using zortest::shows;
 using namespace zor::bj;
+using zortest::repeatKey;
+using zortest::sendKey;
 
 namespace {
-
-// A key event as the desktop sends it, with its time stamp in ms.
-void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
-{
-    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : key == Qt::Key_Return ? QStringLiteral("\r") : QString();
-    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
-    e.setTimestamp(stamp);
-    QApplication::sendEvent(to, &e);
-}
-
-// The repeats of `key`, pressed at `from` ms and held: `pairs` repeats 40 ms apart, as X sends
-// them, each a release and a press with one time stamp, flagged as repeats or not (`flagged`).
-void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
-{
-    for (int i = 1; i <= pairs; ++i) {
-        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
-        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
-    }
-}
-
 
 // How many different colours a picture has, counted on a coarse grid: drawn pictures have many,
 // flat fills and placeholders a handful.

@@ -26,27 +26,10 @@ using namespace zor;
 using zortest::shows;
 using zortest::moveOver;
 using namespace zor::bj;
+using zortest::repeatKey;
+using zortest::sendKey;
 
 namespace {
-
-// A key event as the desktop sends it, with its time stamp in ms.
-void sendKey(QWidget* to, QEvent::Type type, Qt::Key key, bool autoRepeat, quint64 stamp)
-{
-    const QString text = key == Qt::Key_Space ? QStringLiteral(" ") : QStringLiteral("\r");
-    QKeyEvent e(type, key, Qt::NoModifier, text, autoRepeat);
-    e.setTimestamp(stamp);
-    QApplication::sendEvent(to, &e);
-}
-
-// The repeats of a key pressed at `from` ms and held: `pairs` release and press pairs 40 ms
-// apart with one time stamp each, flagged as repeats or not, as X sends them.
-void repeatKey(QWidget* to, Qt::Key key, quint64 from, int pairs, bool flagged)
-{
-    for (int i = 1; i <= pairs; ++i) {
-        sendKey(to, QEvent::KeyRelease, key, flagged, from + 500 + 40 * i);
-        sendKey(to, QEvent::KeyPress, key, flagged, from + 500 + 40 * i);
-    }
-}
 
 // The draws of cards of hearts with the given ranks: a suit, then a rank, for each card.
 QList<int> ranks(std::initializer_list<int> rs)
