@@ -42,17 +42,8 @@ HELP_TITLE="Ajuda"
 CASINO_TITLE="O Cassino ZOR"
 DEVELOPERS_TITLE="Desenvolvedores"
 
-PASSED=0
-FAILED=0
-ok() { echo "ok - $*"; PASSED=$((PASSED + 1)); }
-not_ok() { echo "not ok - $*"; FAILED=$((FAILED + 1)); }
-# check "<description>" command...: one result line for the command's success.
-check() {
-    local what=$1
-    shift
-    if "$@"; then ok "$what"; else not_ok "$what"; fi
-}
-note() { echo "# $*"; }
+# shellcheck source=SCRIPTDIR/results.sh
+source "$HERE/results.sh"
 
 WORK=""
 APP_PID=""
@@ -360,11 +351,4 @@ reach_chooser() {
         return 1
     fi
     sleep 0.3
-}
-
-# finish: the closing line and the exit status of the run.
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    [ "$FAILED" -eq 0 ]
-    exit
 }

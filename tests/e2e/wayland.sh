@@ -16,21 +16,8 @@
 #   wayland.sh <program> <game folder> [<window test program>]
 set -u
 
-PASSED=0
-FAILED=0
-ok() { echo "ok - $*"; PASSED=$((PASSED + 1)); }
-not_ok() { echo "not ok - $*"; FAILED=$((FAILED + 1)); }
-check() {
-    local what=$1
-    shift
-    if "$@"; then ok "$what"; else not_ok "$what"; fi
-}
-note() { echo "# $*"; }
-finish() {
-    echo "$PASSED passed, $FAILED failed"
-    [ "$FAILED" -eq 0 ]
-    exit
-}
+# shellcheck source=SCRIPTDIR/results.sh
+source "$(dirname "${BASH_SOURCE[0]}")/results.sh"
 now_ms() { echo $(($(date +%s%N) / 1000000)); }
 
 if [ $# -lt 2 ] || [ $# -gt 3 ]; then
