@@ -3,6 +3,7 @@
 #include "platform/services.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QList>
 #include <QPair>
 #include <QString>
