@@ -168,20 +168,20 @@ private slots:
         int counted = 0;
         for (int round = 1; round <= kRounds; ++round) {
             const bj::BlackjackTable& t = bj::blackjack();
-            QCOMPARE(t.step, int(bj::NoHand));
+            QCOMPARE(t.step, bj::HandStep::NoHand);
             QTest::keyClick(table, Qt::Key_Return); // deal: the bet, then two cards
             // Draw to 17 or five cards, then stand; 21 and busts settle on their own.
-            for (int card = 0; card < 5 && t.step != bj::NoHand; ++card) {
+            for (int card = 0; card < 5 && t.step != bj::HandStep::NoHand; ++card) {
                 if (bj::playerTotal(t) < 17 && bj::nextCardSlot(t.step) >= 0)
                     QTest::keyClick(table, Qt::Key_Return);
                 else
                     table->p2Click();
-                table->Timer1->tick();
+                bj::tableChanged();
             }
-            if (t.step != bj::NoHand)
+            if (t.step != bj::HandStep::NoHand)
                 table->p2Click();
-            table->Timer1->tick();
-            QCOMPARE(t.step, int(bj::NoHand));
+            bj::tableChanged();
+            QCOMPARE(t.step, bj::HandStep::NoHand);
             QCOMPARE(t.bet, 50);
             // Ties count as a win and a loss; a bust costs nothing.
             QCOMPARE(t.money, t.bet * (t.wins - t.losses));

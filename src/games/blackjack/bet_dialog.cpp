@@ -139,6 +139,7 @@ void Taposta::readBet()
     // The text shown is what counts, even while it is still being typed.
     zor::bj::blackjack().bet = zor::bj::betFromText(cn->text());
     cn->setValue(zor::bj::blackjack().bet);
+    zor::bj::tableChanged();
 }
 
 void Taposta::takeBet()

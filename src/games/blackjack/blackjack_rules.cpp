@@ -32,6 +32,27 @@ BlackjackTable& blackjack()
     return table;
 }
 
+TableNotifier& tableNotifier()
+{
+    static TableNotifier notifier;
+    return notifier;
+}
+
+void tableChanged()
+{
+    emit tableNotifier().changed();
+}
+
+void startVisit(BlackjackTable& t)
+{
+    t.money = 0;
+}
+
+bool canStand(const BlackjackTable& t)
+{
+    return t.step != HandStep::NoHand;
+}
+
 int playerTotal(const BlackjackTable& t)
 {
     int sum = 0;
@@ -47,8 +68,8 @@ int houseTotal(const BlackjackTable& t)
 
 void startHand(BlackjackTable& t, RandomSource& random)
 {
-    t.handledBust = 0;
-    t.handled21 = 0;
+    t.handledBust = false;
+    t.handled21 = false;
     for (int i = 0; i < 3; ++i) {
         const Card c = drawCard(random);
         t.house[i] = c.value();
@@ -56,15 +77,16 @@ void startHand(BlackjackTable& t, RandomSource& random)
     }
 }
 
-int nextCardSlot(int step)
+int nextCardSlot(HandStep step)
 {
     switch (step) {
-    case NoHand: return 0;
-    case TwoCards: return 2;
-    case ThreeCards: return 3;
-    case FourCards: return 4;
-    default: return -1;
+    case HandStep::NoHand: return 0;
+    case HandStep::TwoCards: return 2;
+    case HandStep::ThreeCards: return 3;
+    case HandStep::FourCards: return 4;
+    case HandStep::FiveCards: break;
     }
+    return -1;
 }
 
 void givePlayerCard(BlackjackTable& t, int slot, const Card& card)
@@ -73,10 +95,10 @@ void givePlayerCard(BlackjackTable& t, int slot, const Card& card)
         return;
     t.player[slot] = card.value();
     switch (slot) {
-    case 1: t.step = TwoCards; break;
-    case 2: t.step = ThreeCards; break;
-    case 3: t.step = FourCards; break;
-    case 4: t.step = FiveCards; break;
+    case 1: t.step = HandStep::TwoCards; break;
+    case 2: t.step = HandStep::ThreeCards; break;
+    case 3: t.step = HandStep::FourCards; break;
+    case 4: t.step = HandStep::FiveCards; break;
     default: break; // the first card alone makes no step
     }
 }
@@ -84,15 +106,15 @@ void givePlayerCard(BlackjackTable& t, int slot, const Card& card)
 void clearPlayer(BlackjackTable& t)
 {
     t.player = {};
-    t.step = NoHand;
+    t.step = HandStep::NoHand;
 }
 
 Outcome settleImmediate(BlackjackTable& t)
 {
     const int player = playerTotal(t);
     const int house = houseTotal(t);
-    if (player == 21 && t.handled21 == 0) {
-        t.handled21 = 1;
+    if (player == 21 && !t.handled21) {
+        t.handled21 = true;
         Outcome o;
         if (house == 21) {
             ++t.wins;
@@ -107,8 +129,8 @@ Outcome settleImmediate(BlackjackTable& t)
         clearPlayer(t);
         return o;
     }
-    if (player > 21 && t.handledBust == 0) {
-        t.handledBust = 1;
+    if (player > 21 && !t.handledBust) {
+        t.handledBust = true;
         Outcome o;
         if (house > 21) {
             ++t.wins;
@@ -127,8 +149,10 @@ Outcome settleImmediate(BlackjackTable& t)
 
 Outcome stand(BlackjackTable& t)
 {
-    t.handled21 = 0;
-    t.handledBust = 0;
+    if (!canStand(t))
+        return Outcome::None;
+    t.handled21 = false;
+    t.handledBust = false;
     const int player = playerTotal(t);
     const int house = houseTotal(t);
     clearPlayer(t);

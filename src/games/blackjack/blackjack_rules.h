@@ -10,6 +10,7 @@
 //
 // The state record outlives the table screen: the chooser makes a new screen on every visit,
 // and the counts go on from visit to visit while the money starts again at 0.
+#include <QObject>
 #include <QString>
 #include <array>
 
@@ -37,7 +38,7 @@ inline const QString kCardBack = QStringLiteral("baralho.jpg");
 Card drawCard(RandomSource& random);
 
 // Where a hand stands: no hand yet, or how many cards the player holds.
-enum HandStep {
+enum class HandStep {
     NoHand = 0,   // the next deal starts a hand
     TwoCards = 1,
     ThreeCards = 2,
@@ -46,12 +47,12 @@ enum HandStep {
 };
 
 struct BlackjackTable {
-    int step = NoHand;
+    HandStep step = HandStep::NoHand;
     std::array<int, 5> player{};         // values of the player's cards, 0 for cards not drawn
     std::array<int, 3> house{};          // values of the house's cards
     std::array<QString, 3> housePictures; // their picture files
-    int handled21 = 0;                   // 1 once the current exact 21 has been settled
-    int handledBust = 0;                 // 1 once the current bust has been settled
+    bool handled21 = false;              // the current exact 21 has been settled
+    bool handledBust = false;            // the current bust has been settled
     int money = 0;                       // the visit's balance in whole euros
     int bet = 0;                         // 5..100 once a bet has been taken; kept hand to hand
     int wins = 0;
@@ -63,18 +64,36 @@ struct BlackjackTable {
 // The one table state of the process.
 BlackjackTable& blackjack();
 
+// Tells the table screen that the process's record moved, so that it redraws, and settles an
+// exact 21 or a bust, within the same event-loop turn instead of polling on a clock. The rules
+// below stay plain functions over any record; whoever changes the process's record through them
+// (the table, the bet dialog) calls tableChanged() afterwards.
+class TableNotifier : public QObject {
+    Q_OBJECT
+signals:
+    void changed();
+};
+TableNotifier& tableNotifier();
+void tableChanged();
+
 int playerTotal(const BlackjackTable& t);
 int houseTotal(const BlackjackTable& t);
 
 // How a hand ended; each ending has its own dialog.
 enum class Outcome { None, Won, Lost, Tie, Bust, Exact21 };
 
+// A visit to the table starts: the money starts again at 0; the counts go on.
+void startVisit(BlackjackTable& t);
+
+// Whether the player holds cards, so that a stand counts.
+bool canStand(const BlackjackTable& t);
+
 // The start of a hand: clears both handled flags and draws the house's three cards.
 void startHand(BlackjackTable& t, RandomSource& random);
 
 // The player's cards a deal gives at this step: 0 for a fresh hand (cards 1 and 2), 2 for
 // card 3, 3 for card 4, 4 for card 5; -1 at five cards, where nothing is drawn.
-int nextCardSlot(int step);
+int nextCardSlot(HandStep step);
 // Puts a drawn card into the player's slot (0..4) and moves the step on once the hand has the
 // cards that step stands for.
 void givePlayerCard(BlackjackTable& t, int slot, const Card& card);
@@ -85,6 +104,7 @@ void givePlayerCard(BlackjackTable& t, int slot, const Card& card);
 Outcome settleImmediate(BlackjackTable& t);
 
 // The player stands: both flags cleared, the hand compared and ended, the player's cards cleared.
+// With no cards in the player's hand a stand counts for nothing: None, and the record untouched.
 //   house above player and above 21: won (+bet)   house above player, 21 or less: lost (-bet)
 //   player above house: won (+bet)                 equal: tie (a win and a loss, no money)
 Outcome stand(BlackjackTable& t);

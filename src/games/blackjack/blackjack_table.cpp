@@ -120,7 +120,7 @@ void Tfrm_bj::keyPressEvent(QKeyEvent* e)
         if (e->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
             break;
         e->accept();
-        if (zor::bj::blackjack().step != zor::bj::NoHand) {
+        if (zor::bj::canStand(zor::bj::blackjack())) {
             zor::guarded([this] {
                 p2MouseDown();
                 p2Click();
@@ -141,10 +141,13 @@ void Tfrm_bj::keyPressEvent(QKeyEvent* e)
 
 void Tfrm_bj::FormShow()
 {
-    // Each visit keeps its own money; the counts go on over the whole run.
-    zor::bj::blackjack().money = 0;
-    Timer1->setEnabled(true);
-    refresh();
+    // The shown table follows the record from now on; a table made but never shown, or one
+    // closed and waiting to be deleted, stays out of it, so a hand is settled by one table only.
+    if (!following_)
+        following_ = connect(&zor::bj::tableNotifier(), &zor::bj::TableNotifier::changed, this,
+                             [this] { zor::guarded([this] { follow(); }); });
+    zor::bj::startVisit(zor::bj::blackjack());
+    zor::bj::tableChanged();
 }
 
 void Tfrm_bj::FormClose()
@@ -152,9 +155,11 @@ void Tfrm_bj::FormClose()
     hidePlayerSide();
     for (zor::Picture* card : leftPile + rightPile)
         card->show();
+    // A closed table is never shown again (the chooser makes a new one): it follows no more.
+    disconnect(following_);
+    following_ = {};
     zor::bj::clearPlayer(zor::bj::blackjack());
-    // A closed table is never shown again (the chooser makes a new one): its refresh can rest.
-    Timer1->setEnabled(false);
+    zor::bj::tableChanged();
     frm_Jogos->show();
     if (frm_Menu)
         frm_Menu->hide();
@@ -165,9 +170,12 @@ void Tfrm_bj::FormClose()
 void Tfrm_bj::b2Click()
 {
     b3->hide();
-    auto& t = zor::bj::blackjack();
-    switch (t.step) {
-    case zor::bj::NoHand:
+    const int slot = zor::bj::nextCardSlot(zor::bj::blackjack().step);
+    if (slot < 0) {
+        zor::dialogs().message(kFiveCards);
+        return;
+    }
+    if (slot == 0) {
         sortear();
         zor::dialogs().showModal(aposta);
         Shape7->show();
@@ -175,23 +183,18 @@ void Tfrm_bj::b2Click()
         randomcartas(2);
         pontos->show();
         p1->show();
-        break;
-    case zor::bj::TwoCards: randomcartas(3); break;
-    case zor::bj::ThreeCards: randomcartas(4); break;
-    case zor::bj::FourCards: randomcartas(5); break;
-    default:
-        zor::dialogs().message(kFiveCards);
-        return;
+    } else {
+        randomcartas(slot + 1);
     }
-    refresh();
-    // Settled here rather than at the next tick, so that a quick second press cannot draw on
-    // after an exact 21 or a bust.
-    settleNow();
+    // The labels follow and an exact 21 or a bust is settled before this press returns, so a
+    // quick second press cannot draw on after it.
+    zor::bj::tableChanged();
 }
 
 void Tfrm_bj::sortear()
 {
     zor::bj::startHand(zor::bj::blackjack(), zor::random());
+    zor::bj::tableChanged();
     for (zor::Picture* c : {c1, c2, c3}) {
         c->loadFromFile(zor::bj::kCardBack);
         zor::setPictureName(c, QStringLiteral("Carta da casa, virada"));
@@ -246,8 +249,7 @@ void Tfrm_bj::settleNow()
 
 void Tfrm_bj::p2Click()
 {
-    // A stand counts only while the player holds cards.
-    if (zor::bj::blackjack().step == zor::bj::NoHand)
+    if (!zor::bj::canStand(zor::bj::blackjack()))
         return;
     verifica();
 }
@@ -260,7 +262,7 @@ void Tfrm_bj::verifica()
     const int mine = zor::bj::playerTotal(zor::bj::blackjack());
     const Outcome o = zor::bj::stand(zor::bj::blackjack());
     revealHouse();
-    refresh();
+    zor::bj::tableChanged();
     announceOutcome(o, mine);
     showOutcome(o);
 }
@@ -367,7 +369,7 @@ void Tfrm_bj::refresh()
         StatusBar1->setPanel(i, texts[i]);
 }
 
-void Tfrm_bj::Timer1Timer()
+void Tfrm_bj::follow()
 {
     refresh();
     settleNow();

@@ -6,16 +6,16 @@
 // The game chooser makes a new table on every visit; the state record (blackjack_rules.h) outlives
 // it. "Dar as Cartas" (or Enter or Space) starts a hand (house cards, bet dialog, two player cards)
 // or draws the next card, up to five; an exact 21 or a bust settles at once, the stand button (or
-// the P key) compares the totals. The refresh timer Timer1 copies the state into the labels every
-// 10 ms (its 3 ms run at the message loop's floor), writing a label only when its text changes, and
-// settles an exact 21 or a bust it finds. It keeps ticking while a dialog opened from a click is
-// shown modally; the handled flags keep each settlement from running twice.
+// the P key) compares the totals. No clock polls the record: while the table is shown it follows
+// the record's notifier (zor::bj::tableChanged), copying the record into the labels, writing a
+// label only when its text changes, and settling an exact 21 or a bust it finds, within the event
+// that moved the record. The handled flags keep each settlement from running twice, also when
+// the record moves again while its dialog is open.
 //
 // Controls and handlers keep the names of the layout (blackjack_table_layout.cpp). The
 // controls lie on `body`, the client area below the menu bar, in the layout's coordinates.
 #include "controls/picture.h"
 #include "controls/shape.h"
-#include "controls/timer.h"
 #include "controls/widgets.h"
 #include "games/blackjack/blackjack_rules.h"
 
@@ -108,7 +108,6 @@ public:
     zor::Picture* p2 = nullptr;
 
     zor::bj::StatusPanels* StatusBar1 = nullptr;
-    zor::Timer* Timer1 = nullptr;
 
     // Menu entries.
     QAction* sairMenu = nullptr;      // "Sair para o menu principal"
@@ -124,7 +123,8 @@ public:
     void FormClose();
     void b2Click();
     void p2Click();
-    void Timer1Timer();
+    // The record moved: the labels follow, and an exact 21 or a bust is settled with its dialog.
+    void follow();
 
     // Draws the house's three cards.
     void sortear();
@@ -182,4 +182,5 @@ private:
     std::array<int, 7> lastShown_ = {-1, -1, -1, -1, -1, -1, -1};
     QList<zor::Picture*> dar_;
     QList<zor::Shape*> frames_; // Shape1 .. Shape7
+    QMetaObject::Connection following_; // to the record's notifier, while the table is shown
 };

@@ -187,10 +187,7 @@ void Tfrm_bj::setupLayout()
     StatusBar1 = new zor::bj::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - kStatusH, 797, kStatusH),
                                        {150, 150, 150, 150, 50});
 
-    Timer1 = new zor::Timer(this, QStringLiteral("Timer1"), 3, true);
-
     // ---- Event wiring ---------------------------------------------------------------------
-    zor::on(Timer1, &zor::Timer::timeout, this, [this] { Timer1Timer(); });
     zor::on(b1, &zor::Picture::mouseMoved, this, [this] { b1MouseMove(); });
     zor::on(p1, &zor::Picture::mouseMoved, this, [this] { p1MouseMove(); });
     zor::on(Image1, &zor::Picture::mouseMoved, this, [this] { Image1MouseMove(); });
@@ -225,7 +222,7 @@ void Tfrm_bj::setupLayout()
     for (zor::Picture* stand : {p1, p2})
         zor::setAccessibleButton(stand, QStringLiteral("Parar"), QStringLiteral("Compara as mãos (tecla P)"), [this] {
             zor::guarded([this] {
-                if (zor::bj::blackjack().step == zor::bj::NoHand)
+                if (!zor::bj::canStand(zor::bj::blackjack()))
                     return;
                 p2MouseDown();
                 p2Click();

@@ -24,7 +24,9 @@ BlackjackTable hand(std::initializer_list<int> player, std::initializer_list<int
     for (int v : house)
         t.house[i++] = v;
     t.bet = bet;
-    t.step = player.size() >= 5 ? FiveCards : int(player.size()) - 1;
+    static const HandStep kSteps[] = {HandStep::NoHand, HandStep::NoHand, HandStep::TwoCards, HandStep::ThreeCards,
+                                      HandStep::FourCards, HandStep::FiveCards};
+    t.step = kSteps[player.size()];
     return t;
 }
 
@@ -73,11 +75,11 @@ private slots:
         zortest::FakeRandom r;
         r.script = {0, 0, 1, 12, 3, 4};
         BlackjackTable t;
-        t.handled21 = 1;
-        t.handledBust = 1;
+        t.handled21 = true;
+        t.handledBust = true;
         startHand(t, r);
-        QCOMPARE(t.handled21, 0);
-        QCOMPARE(t.handledBust, 0);
+        QVERIFY(!t.handled21);
+        QVERIFY(!t.handledBust);
         QCOMPARE(t.house, (std::array<int, 3>{1, 10, 5}));
         QCOMPARE(t.housePictures[0], QStringLiteral("c (1).jpg"));
         QCOMPARE(t.housePictures[1], QStringLiteral("e (13).jpg"));
@@ -91,23 +93,23 @@ private slots:
         BlackjackTable t;
         QCOMPARE(nextCardSlot(t.step), 0);
         givePlayerCard(t, 0, Card{1, 2});
-        QCOMPARE(t.step, int(NoHand)); // one card alone is no step
+        QCOMPARE(t.step, HandStep::NoHand); // one card alone is no step
         givePlayerCard(t, 1, Card{1, 3});
-        QCOMPARE(t.step, int(TwoCards));
+        QCOMPARE(t.step, HandStep::TwoCards);
         QCOMPARE(nextCardSlot(t.step), 2);
         givePlayerCard(t, 2, Card{1, 4});
-        QCOMPARE(t.step, int(ThreeCards));
+        QCOMPARE(t.step, HandStep::ThreeCards);
         QCOMPARE(nextCardSlot(t.step), 3);
         givePlayerCard(t, 3, Card{1, 1});
-        QCOMPARE(t.step, int(FourCards));
+        QCOMPARE(t.step, HandStep::FourCards);
         QCOMPARE(nextCardSlot(t.step), 4);
         givePlayerCard(t, 4, Card{1, 11});
-        QCOMPARE(t.step, int(FiveCards));
+        QCOMPARE(t.step, HandStep::FiveCards);
         QCOMPARE(nextCardSlot(t.step), -1); // a sixth card is refused
         QCOMPARE(playerTotal(t), 2 + 3 + 4 + 1 + 10);
         clearPlayer(t);
         QCOMPARE(playerTotal(t), 0);
-        QCOMPARE(t.step, int(NoHand));
+        QCOMPARE(t.step, HandStep::NoHand);
     }
 
     void anAceWithAKingIsElevenAndSettlesNothing()
@@ -115,7 +117,7 @@ private slots:
         BlackjackTable t = hand({1, 10}, {10, 10, 1});
         QCOMPARE(playerTotal(t), 11);
         QCOMPARE(settleImmediate(t), Outcome::None);
-        QCOMPARE(t.step, int(TwoCards));
+        QCOMPARE(t.step, HandStep::TwoCards);
         QCOMPARE(t.wins + t.losses + t.busts + t.hits21, 0);
     }
 
@@ -162,10 +164,10 @@ private slots:
         QCOMPARE(t.hits21, hits21);
         QCOMPARE(t.money, money);
         // The hand is over and the player's side is cleared.
-        QCOMPARE(t.step, int(NoHand));
+        QCOMPARE(t.step, HandStep::NoHand);
         QCOMPARE(playerTotal(t), 0);
         QCOMPARE(houseTotal(t), house[0] + house[1] + house[2]);
-        QCOMPARE(t.handled21 + t.handledBust, 1);
+        QVERIFY(t.handled21 != t.handledBust);
     }
 
     void eachSettlementRunsOnceUntilTheNextHand()
@@ -225,18 +227,76 @@ private slots:
             t.house[i] = house[i];
         t.bet = 30;
         t.money = 100;
-        t.handled21 = 1;
-        t.handledBust = 1;
+        t.handled21 = true;
+        t.handledBust = true;
         QCOMPARE(stand(t), outcome);
         QCOMPARE(t.wins, wins);
         QCOMPARE(t.losses, losses);
         QCOMPARE(t.money, money);
         QCOMPARE(t.busts, 0);
         QCOMPARE(t.hits21, 0);
-        QCOMPARE(t.step, int(NoHand));
+        QCOMPARE(t.step, HandStep::NoHand);
         QCOMPARE(playerTotal(t), 0);
-        QCOMPARE(t.handled21, 0);
-        QCOMPARE(t.handledBust, 0);
+        QVERIFY(!t.handled21);
+        QVERIFY(!t.handledBust);
+    }
+
+    void aStandCountsOnlyWhileThePlayerHoldsCards()
+    {
+        // Between hands the house's last cards stay on the table: a stand then would compare
+        // them with an empty hand and count a loss.
+        BlackjackTable t = hand({}, {10, 4, 4}, 30);
+        t.money = 100;
+        t.wins = 3;
+        t.handled21 = true;
+        QVERIFY(!canStand(t));
+        QCOMPARE(stand(t), Outcome::None);
+        QCOMPARE(t.money, 100);
+        QCOMPARE(t.wins, 3);
+        QCOMPARE(t.losses, 0);
+        QVERIFY(t.handled21); // nothing at all moved
+        QCOMPARE(t.house, (std::array<int, 3>{10, 4, 4}));
+        // Two cards, and from there up to five: a stand counts.
+        for (int cards = 2; cards <= 5; ++cards) {
+            BlackjackTable h = hand({}, {1, 1, 1});
+            for (int i = 0; i < cards; ++i)
+                givePlayerCard(h, i, Card{1, 1});
+            QVERIFY2(canStand(h), qPrintable(QString::number(cards)));
+            QCOMPARE(stand(h), cards > 3 ? Outcome::Won : (cards == 3 ? Outcome::Tie : Outcome::Lost));
+            QVERIFY(!canStand(h));
+            QCOMPARE(stand(h), Outcome::None); // a second stand finds no hand
+        }
+    }
+
+    void aVisitStartsWithNoMoneyAndKeepsTheCounts()
+    {
+        BlackjackTable t = hand({10, 5}, {10, 8}, 40);
+        t.money = -120;
+        t.wins = 5;
+        t.losses = 7;
+        t.busts = 2;
+        t.hits21 = 1;
+        startVisit(t);
+        QCOMPARE(t.money, 0);
+        QCOMPARE(t.wins, 5);
+        QCOMPARE(t.losses, 7);
+        QCOMPARE(t.busts, 2);
+        QCOMPARE(t.hits21, 1);
+        QCOMPARE(t.bet, 40); // the bet of the last hand stays until a new one is taken
+        QCOMPARE(statusTexts(t)[0], QStringLiteral("Dinheiro: €$ 0,00"));
+    }
+
+    void theNotifierTellsEachChangeOnce()
+    {
+        int heard = 0;
+        const auto c = QObject::connect(&tableNotifier(), &TableNotifier::changed, [&heard] { ++heard; });
+        tableChanged();
+        QCOMPARE(heard, 1);
+        tableChanged();
+        QCOMPARE(heard, 2);
+        QObject::disconnect(c);
+        tableChanged();
+        QCOMPARE(heard, 2);
     }
 
     void moneyMayGoBelowZero()

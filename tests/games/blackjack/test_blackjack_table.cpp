@@ -1,6 +1,7 @@
 // The Blackjack table driven offscreen: dealing and drawing by click, Enter and Space, the bet
 // taken at the start of a hand, the five-card limit, the immediate settlement of an exact 21 and
-// of a bust with the refresh ticking during its dialog, standing, the status bar, hover and
+// of a bust, also when the record moves again during its dialog, the labels following the record
+// with no clock, an idle table that wakes nothing, standing, the status bar, hover and
 // press feedback, the menu, leaving and coming back, and two hundred visits from the chooser.
 #include "app/screens.h"
 #include "controls/picture.h"
@@ -130,8 +131,6 @@ private slots:
         QCOMPARE(bj->dar5->geometry(), QRect(416, 425, 65, 89));
         QCOMPARE(bj->body->geometry().bottom(), 570);
         QCOMPARE(bj->b2->toolTip(), QStringLiteral("Dar as Cartas"));
-        QCOMPARE(bj->Timer1->interval(), 3);
-        QCOMPARE(bj->Timer1->effectiveInterval(), 10);
         QCOMPARE(panel(0), QStringLiteral("Dinheiro: €$ 0,00"));
         QCOMPARE(panel(1), QStringLiteral("Vitórias: 0"));
         QCOMPARE(panel(2), QStringLiteral("Derrotas: 0"));
@@ -148,7 +147,7 @@ private slots:
         press();
         QCOMPARE(modals(), QStringList({"aposta"}));
         QCOMPARE(blackjack().bet, 50);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QCOMPARE(shown({"dar1", "dar2", "dar3", "Shape1", "Shape2", "Shape3", "Shape7", "pontos", "p1"}),
                  QStringList({"dar1", "dar2", "Shape1", "Shape2", "Shape7", "pontos", "p1"}));
         QCOMPARE(shown({"s1", "s2", "s3", "i1", "i2", "i3", "i4", "pontos2", "s"}), QStringList({"s3", "i4"}));
@@ -158,7 +157,7 @@ private slots:
         QCOMPARE(bj->pontos->text(), QStringLiteral("11"));
 
         press();
-        QCOMPARE(blackjack().step, int(ThreeCards));
+        QCOMPARE(blackjack().step, HandStep::ThreeCards);
         QCOMPARE(shown({"dar3", "Shape3", "Shape4", "s3"}), QStringList({"dar3", "Shape3", "Shape4"}));
         QCOMPARE(bj->pontos->text(), QStringLiteral("15"));
         QCOMPARE(modals(), QStringList({"aposta"}));
@@ -168,7 +167,7 @@ private slots:
         QCOMPARE(modals(), QStringList({"aposta", "perdeu"}));
         QCOMPARE(blackjack().losses, 1);
         QCOMPARE(blackjack().money, -50);
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
         QVERIFY(shows(bj->c1, "c (10).jpg"));
         QVERIFY(shows(bj->c3, "c (3).jpg"));
         QCOMPARE(shown({"pontos2", "s", "s1", "s2", "s3", "dar1", "dar3", "pontos", "p1", "p2", "Shape7"}),
@@ -218,14 +217,14 @@ private slots:
         press();
         press();
         press();
-        QCOMPARE(blackjack().step, int(FiveCards));
+        QCOMPARE(blackjack().step, HandStep::FiveCards);
         QCOMPARE(shown({"dar5", "Shape6", "s5"}), QStringList({"dar5", "Shape6"}));
         const int drawsSoFar = env->random->drawnFrom.size();
         press();
         press(Qt::Key_Space);
         QCOMPARE(messages(), QStringList(2, QStringLiteral("Clique em parar ! Só são permitidas 5 cartas por rodada.")));
         QCOMPARE(env->random->drawnFrom.size(), drawsSoFar);
-        QCOMPARE(blackjack().step, int(FiveCards));
+        QCOMPARE(blackjack().step, HandStep::FiveCards);
         QCOMPARE(bj->pontos->text(), QStringLiteral("8"));
         // The five cards stay until the player stands: 8 against a house of 30 wins.
         standByMouse();
@@ -247,17 +246,17 @@ private slots:
         QCOMPARE(bj->p2->toolTip(), QStringLiteral("Parar (tecla P)"));
         press(Qt::Key_P);
         QCOMPARE(modals(), QStringList());
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
 
         // House 30; the player 18.
         env->random->script = ranks({10, 10, 10, 10, 8, 10, 10, 10, 2, 3});
         press();
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QTest::keyClick(bj, Qt::Key_P, Qt::ControlModifier);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         sendKey(bj, QEvent::KeyPress, Qt::Key_P, false, 1000);
         QCOMPARE(modals(), QStringList({"aposta", "ganhou"}));
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
         QCOMPARE(blackjack().money, 50);
         QVERIFY(env->sound->files().contains("click.wav"));
         // The repeats of the held key, then a new hand dealt: they stand nothing.
@@ -265,7 +264,7 @@ private slots:
         sendKey(bj, QEvent::KeyRelease, Qt::Key_P, false, 2000);
         press();
         repeatKey(bj, Qt::Key_P, 2000, 3, true);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QCOMPARE(modals(), QStringList({"aposta", "ganhou", "aposta"}));
         // A real press again: 5 against 30 wins too.
         sendKey(bj, QEvent::KeyPress, Qt::Key_P, false, 4000);
@@ -292,58 +291,122 @@ private slots:
         QFETCH(QList<int>, counts);
         env->random->script = draws;
         press();
-        // While the outcome dialog is open the refresh keeps ticking; the settlement runs once.
+        // While the outcome dialog is open the record may move again (the bet dialog, another
+        // change): the settlement runs once.
         int dialogsSeen = 0;
         env->dialogs->scripts[dialog] = [&](QDialog*) {
             ++dialogsSeen;
             for (int i = 0; i < 5; ++i)
-                bj->Timer1->tick();
+                tableChanged();
         };
         press(); // the third card
         QCOMPARE(dialogsSeen, 1);
         QCOMPARE(modals(), QStringList({"aposta", dialog}));
         const auto& t = blackjack();
         QCOMPARE((QList<int>{t.wins, t.losses, t.busts, t.hits21, t.money}), counts);
-        QCOMPARE(t.step, int(NoHand));
+        QCOMPARE(t.step, HandStep::NoHand);
         QCOMPARE(shown({"dar1", "dar2", "dar3", "Shape3", "Shape7", "pontos", "p1", "p2", "pontos2", "s"}),
                  QStringList({"pontos2", "s"}));
         // The right pile is whole again for the next hand.
         QCOMPARE(shown({"s1", "s2", "s3"}), QStringList({"s1", "s2", "s3"}));
         for (int i = 0; i < 3; ++i)
-            bj->Timer1->tick();
+            tableChanged();
         QCOMPARE(modals().size(), 2);
         QCOMPARE((QList<int>{t.wins, t.losses, t.busts, t.hits21, t.money}), counts);
         // The next press starts a new hand rather than drawing on the settled one.
         env->random->script = ranks({2, 2, 2, 3, 3});
         press();
         QCOMPARE(modals().last(), QStringLiteral("aposta"));
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
     }
 
-    void theRefreshSettlesWhatItFinds()
+    void aRecordChangeSettlesAtOnceWithNoTimer()
     {
-        // A hand at 21 that no click has settled yet (the state is shared): the next tick does it.
+        // A hand brought to 21 by a change of the record itself (the record is shared, not the
+        // table's): told of it, the table settles within that call; no timer is involved.
+        QVERIFY(zor::Timer::manualMode());
         env->random->script = ranks({10, 4, 4, 10, 5});
         press();
+        QCOMPARE(bj->pontos->text(), QStringLiteral("15"));
         blackjack().player[2] = 6;
-        blackjack().step = ThreeCards;
+        blackjack().step = HandStep::ThreeCards;
         QVERIFY(!modals().contains("certo"));
-        bj->Timer1->tick();
+        QString pontosWhenShown;
+        env->dialogs->scripts["certo"] = [&](QDialog*) { pontosWhenShown = bj->pontos2->text(); };
+        tableChanged();
         QCOMPARE(modals(), QStringList({"aposta", "certo"}));
+        QCOMPARE(pontosWhenShown, QStringLiteral("18")); // the house turned over before the dialog
         QCOMPARE(blackjack().hits21, 1);
+        QCOMPARE(blackjack().money, 50);
+        QCOMPARE(panel(0), QStringLiteral("Dinheiro: €$ 50,00"));
         QCOMPARE(panel(4), QStringLiteral("Acertou 21: 1 vez(es)."));
-        bj->Timer1->tick();
+        tableChanged();
         QCOMPARE(modals().size(), 2);
     }
 
-    void theStatusBarCountsBusts()
+    void theLabelsFollowTheRecord()
     {
+        // Each figure the labels show, changed in the record, is on screen as soon as the
+        // change is told, in the same turn of the event loop.
         blackjack().busts = 1;
-        bj->Timer1->tick();
+        tableChanged();
         QCOMPARE(panel(3), QStringLiteral("Estourou 1 vez."));
         blackjack().busts = 3;
-        bj->Timer1->tick();
+        blackjack().wins = 7;
+        blackjack().losses = 4;
+        blackjack().hits21 = 2;
+        blackjack().money = -15;
+        tableChanged();
+        QCOMPARE(panel(0), QStringLiteral("Dinheiro: €$ -15,00"));
+        QCOMPARE(panel(1), QStringLiteral("Vitórias: 7"));
+        QCOMPARE(panel(2), QStringLiteral("Derrotas: 4"));
         QCOMPARE(panel(3), QStringLiteral("Estourou: 3 vezes."));
+        QCOMPARE(panel(4), QStringLiteral("Acertou 21: 2 vez(es)."));
+        blackjack().player = {3, 4, 0, 0, 0};
+        blackjack().house = {2, 9, 10};
+        blackjack().step = HandStep::TwoCards;
+        tableChanged();
+        QCOMPARE(bj->pontos->text(), QStringLiteral("7"));
+        QCOMPARE(bj->pontos2->text(), QStringLiteral("21"));
+        QCOMPARE(modals(), QStringList());
+    }
+
+    // Nothing moving, the table and its dialogs wake the program for no timer faster than ten
+    // times a second: none is set so, and the event loop, left to run with the timers live,
+    // delivers them hardly any timer event.
+    void anIdleTableWakesNothing()
+    {
+        const QList<QObject*> screens = {bj, aposta, ganhou, perdeu, empate, frm_estourou, certo};
+        for (QObject* screen : screens) {
+            for (zor::Timer* t : screen->findChildren<zor::Timer*>())
+                QVERIFY2(!t->enabled() || t->effectiveInterval() >= 100, qPrintable(t->objectName()));
+            for (QTimer* t : screen->findChildren<QTimer*>())
+                QVERIFY2(!t->isActive() || t->interval() >= 100, qPrintable(t->objectName()));
+        }
+        // A hand on the table, waiting for the player.
+        env->random->script = ranks({10, 4, 4, 10, 5});
+        press();
+        struct TimerEvents : QObject {
+            QList<QObject*> watched;
+            int count = 0;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Timer)
+                    for (QObject* w : watched)
+                        for (QObject* p = o; p; p = p->parent())
+                            if (p == w)
+                                ++count;
+                return false;
+            }
+        } events;
+        events.watched = screens;
+        qApp->installEventFilter(&events);
+        zor::Timer::setManualMode(false);
+        QTest::qWait(300);
+        zor::Timer::setManualMode(true);
+        qApp->removeEventFilter(&events);
+        QVERIFY2(events.count <= 3, qPrintable(QString::number(events.count)));
+        QCOMPARE(bj->pontos->text(), QStringLiteral("15"));
     }
 
     // ---- Keys, clicks and hover -----------------------------------------------------------
@@ -371,12 +434,12 @@ private slots:
         };
         sendKey(bj, QEvent::KeyPress, k, false, 1000);
         QVERIFY(betOpen);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QCOMPARE(blackjack().bet, 50);
         // The table gets the rest of the repeats: no more cards.
         repeatKey(bj, k, 3600, 30, flagged);
         sendKey(bj, QEvent::KeyRelease, k, false, 5000);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QCOMPARE(bj->pontos->text(), QStringLiteral("11"));
 
         // Held again: one card (10: 21 exactly), whose dialog stays up through the repeats.
@@ -389,7 +452,7 @@ private slots:
         QVERIFY(certoOpen);
         repeatKey(bj, k, 8000, 20, flagged);
         QCOMPARE(blackjack().hits21, 1);
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
         QCOMPARE(modals(), QStringList({"aposta", "certo"}));
     }
 
@@ -445,11 +508,11 @@ private slots:
         };
         env->random->script = ranks({10, 10, 10, 2, 3, 4, 5});
         deal();
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         deal();
-        QCOMPARE(blackjack().step, int(ThreeCards));
+        QCOMPARE(blackjack().step, HandStep::ThreeCards);
         deal();
-        QCOMPARE(blackjack().step, int(FourCards));
+        QCOMPARE(blackjack().step, HandStep::FourCards);
         QCOMPARE(bj->pontos->text(), QStringLiteral("14"));
         QCOMPARE(modals(), QStringList({"aposta"}));
         QCOMPARE(env->sound->files(), how == "click" ? QStringList(3, "click.wav") : QStringList());
@@ -466,7 +529,7 @@ private slots:
         // Released away from the button: no deal, the pressed picture goes.
         QTest::mouseRelease(bj->b2, Qt::LeftButton, {}, QPoint(-200, -200));
         QCOMPARE(shown({"b3"}), QStringList());
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
         moveOver(bj->Image1);
         QCOMPARE(shown({"b2", "b3", "p2"}), QStringList());
 
@@ -510,10 +573,15 @@ private slots:
         bj->close();
         QVERIFY(frm_Jogos->isVisible());
         QVERIFY(frm_Menu->isHidden());
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
         QCOMPARE(playerTotal(blackjack()), 0);
         QCOMPARE(shown({"s1", "s2", "s3", "i1", "dar1", "dar3", "pontos", "Shape7"}), QStringList({"s1", "s2", "s3", "i1"}));
-        QVERIFY(!bj->Timer1->enabled());
+        // A closed table follows the record no more: a hand at 21 is not settled by it.
+        blackjack().player = {10, 10, 1, 0, 0};
+        blackjack().step = HandStep::ThreeCards;
+        tableChanged();
+        QCOMPARE(modals(), QStringList({"aposta"}));
+        QCOMPARE(blackjack().hits21, 0);
     }
 
     void aNewVisitStartsWithNoMoneyAndTheCountsKept()
@@ -564,7 +632,7 @@ private slots:
             for (int i = 0; i < n; ++i) {
                 frm_Jogos->bl1MouseMove();
                 frm_Jogos->bl2Click();
-                frm_bj->Timer1->tick();
+                tableChanged();
                 frm_bj->close();
                 QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
             }
@@ -633,22 +701,22 @@ private slots:
         QCOMPARE(errors().size(), 1);
         QVERIFY(errors()[0].contains("baralho.jpg"));
         QCOMPARE(modals(), QStringList());
-        QCOMPARE(blackjack().step, int(NoHand));
+        QCOMPARE(blackjack().step, HandStep::NoHand);
 
         QFile::rename("baralho.bak", "baralho.jpg");
         QFile::rename("c (7).jpg", "c7.bak");
         env->random->script = ranks({10, 10, 10, 2, 3, 7});
         press();
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         press(); // the seven cannot be shown: it is not dealt
         QCOMPARE(errors().size(), 2);
-        QCOMPARE(blackjack().step, int(TwoCards));
+        QCOMPARE(blackjack().step, HandStep::TwoCards);
         QCOMPARE(playerTotal(blackjack()), 5);
         QVERIFY(bj->dar3->isHidden());
         QFile::rename("c7.bak", "c (7).jpg");
         env->random->script = ranks({4});
         press();
-        QCOMPARE(blackjack().step, int(ThreeCards));
+        QCOMPARE(blackjack().step, HandStep::ThreeCards);
         QCOMPARE(bj->pontos->text(), QStringLiteral("9"));
     }
 };
