@@ -95,8 +95,8 @@ void resetReels(SlotGame& g)
     g.phase = {};
     g.counter = {};
     g.stop = {};
-    g.restart2 = g.restart3 = 0;
-    g.reel1Stopped = 0;
+    g.restart2 = g.restart3 = false;
+    g.reel1Stopped = false;
 }
 
 Press pressLever(SlotGame& g, RandomSource& random)
@@ -164,13 +164,13 @@ ReelTick tickReel(SlotGame& g, int reel, RandomSource& random)
     // running for ages from ever wrapping round.
     g.counter[reel] = addClamped(g.counter[reel], kTickStep);
 
-    if (reel == 1 && g.restart2 == 0 && !g.running[0]) {
+    if (reel == 1 && !g.restart2 && !g.running[0]) {
         g.counter[1] = kTickStep;
-        g.restart2 = 10;
+        g.restart2 = true;
     }
-    if (reel == 2 && g.restart3 == 0 && !g.running[1]) {
+    if (reel == 2 && !g.restart3 && !g.running[1]) {
         g.counter[2] = kTickStep;
-        g.restart3 = 10;
+        g.restart3 = true;
     }
     t.show[reel] = advance(g, reel);
 
@@ -189,11 +189,11 @@ ReelTick tickReel(SlotGame& g, int reel, RandomSource& random)
         g.running[2] = true;
         break;
     case 2:
-        if (g.reel1Stopped == 0) {
+        if (!g.reel1Stopped) {
             g.stop[0] = drawStop(random);
             g.running[0] = false;
             t.show[0] = g.stop[0] - 1;
-            g.reel1Stopped = 10;
+            g.reel1Stopped = true;
         }
         if (!g.running[1]) {
             g.stop[2] = drawStop(random);
@@ -216,7 +216,7 @@ void resetForClose(SlotGame& g)
     g.running = {};
     g.phase = {};
     g.counter = {};
-    g.restart2 = 0;
+    g.restart2 = false;
     g.leverLock = false;
     g.leverDown = false;
 }
@@ -233,6 +233,12 @@ void stopForSaveOrLoad(SlotGame& g)
 QString savedInt(int value)
 {
     return intToStr(value);
+}
+
+SavedGame savedTexts(const SlotGame& g, const QString& design)
+{
+    return {savedInt(g.money),    savedInt(g.won),      savedInt(g.lost),       savedInt(g.pulls), design,
+            savedInt(g.twoEqual), savedInt(g.threeEqual), savedInt(g.noMatch)};
 }
 
 int parseSavedInt(const QString& text)

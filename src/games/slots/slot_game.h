@@ -1,8 +1,8 @@
 #pragma once
 // The slot machine's game state and its rules, apart from any widget.
 //
-// One SlotGame record lives for the whole run (slotGame()); the screen copies it into its labels
-// from its refresh timer. The rules are plain functions over the record: the lever press and
+// One SlotGame record lives for the whole run (slotGame()); the screen redraws its labels from it
+// right after each rule call. The rules are plain functions over the record: the lever press and
 // release, the tick of each reel timer with its restart and stop rules, the result table and the
 // payouts. The three reel timers of the screen follow the record's `running` flags: a rule that
 // starts or stops a reel only changes its flag, and the screen enables or disables the timer to
@@ -53,9 +53,9 @@ struct SlotGame {
     std::array<int, 3> phase{};     // 0..3: the symbol slot the spinning reel shows next
     std::array<int, 3> counter{};   // the reel's tick counter
     std::array<int, 3> stop{};      // 1..4 once drawn: the slot the reel stopped on; 0 before
-    int restart2 = 0;               // 0 or 10: reel 2's counter has restarted after reel 1 stopped
-    int restart3 = 0;               // 0 or 10: reel 3's counter has restarted after reel 2 stopped
-    int reel1Stopped = 0;           // 0 or 10: reel 1's stop symbol has been drawn
+    bool restart2 = false;          // reel 2's counter has restarted after reel 1 stopped
+    bool restart3 = false;          // reel 3's counter has restarted after reel 2 stopped
+    bool reel1Stopped = false;      // reel 1's stop symbol has been drawn
 
     bool spinning() const { return running[0] || running[1] || running[2]; }
 };
@@ -138,6 +138,29 @@ void stopForSaveOrLoad(SlotGame& g);
 
 // ---- Saved values ----------------------------------------------------------------------------
 
+// The texts of a saved game, one per file of "Config/jogos/cn/" (the name is saved apart).
+struct SavedGame {
+    QString dinheiro;
+    QString ganhou;
+    QString perdeu;
+    QString apostas;
+    QString design; // the symbol set's name
+    QString duasiguais;
+    QString tresiguais;
+    QString nenhuma;
+};
+// What a save writes: the record's numbers as decimal text and the chosen set's name.
+SavedGame savedTexts(const SlotGame& g, const QString& design);
+
+// A load converts the texts in this order: money, amount won, amount lost, pull count; then the
+// symbol set is applied (applySet, given the set's name: the screen loads its pictures); then the
+// two-equal, three-equal and no-match counts. Each value is taken as soon as it converts; the
+// first that does not ends the load with its conversion error ("'TEXT' is not a valid integer
+// value", the text cut short when long), as does a failure of applySet, and the values after it
+// keep what they held. Neither the unsaved-play flag nor the reels are touched.
+template <class ApplySet>
+void takeSaved(SlotGame& g, const SavedGame& t, ApplySet&& applySet);
+
 // A number as the saved files hold it.
 QString savedInt(int value);
 // Reads a saved number: an optional sign and decimal digits within 32 bits, nothing else.
@@ -147,5 +170,18 @@ int parseSavedInt(const QString& text);
 
 // Saturating arithmetic at the 32-bit limits.
 int addClamped(int a, int b);
+
+template <class ApplySet>
+void takeSaved(SlotGame& g, const SavedGame& t, ApplySet&& applySet)
+{
+    g.money = parseSavedInt(t.dinheiro);
+    g.won = parseSavedInt(t.ganhou);
+    g.lost = parseSavedInt(t.perdeu);
+    g.pulls = parseSavedInt(t.apostas);
+    applySet(t.design);
+    g.twoEqual = parseSavedInt(t.duasiguais);
+    g.threeEqual = parseSavedInt(t.tresiguais);
+    g.noMatch = parseSavedInt(t.nenhuma);
+}
 
 } // namespace zor::cn

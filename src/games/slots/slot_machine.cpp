@@ -27,15 +27,13 @@
 using zor::Setting;
 namespace cn = zor::cn;
 
-const QString Tfrm_cn::kNomePadrao = QStringLiteral("Clique aqui para Editar o seu Nome");
+const QString Tfrm_cn::kNomePadrao = zor::namePrompt();
 
 namespace {
 
 constexpr int kNoticeStart = 840;
 constexpr int kNoticeEnd = 488;
 constexpr int kNoticeY = 290;
-// The name label shows at most this wide a caption; a longer name is shortened with "…".
-constexpr int kNomeMaxWidth = 480;
 
 // Bold or not, never underlined.
 void boldOnly(QWidget* w, bool bold)
@@ -65,21 +63,6 @@ void underlined(QWidget* w, bool on)
         return;
     f.setUnderline(on);
     w->setFont(f);
-}
-
-// A name as one line of plain text: line breaks and control characters become blanks, and a very
-// long name is cut before it is measured, so a broken name file cannot stall the screen.
-QString oneLine(const QString& text)
-{
-    constexpr qsizetype kMaxChars = 300;
-    QString out = text.left(kMaxChars);
-    for (QChar& c : out) {
-        if (c.category() == QChar::Other_Control || c.category() == QChar::Other_Format)
-            c = u' ';
-    }
-    if (text.size() > kMaxChars)
-        out.append(QChar(0x2026));
-    return out;
 }
 
 } // namespace
@@ -283,25 +266,6 @@ void Tfrm_cn::showLever(bool usable)
     alavanca2->hide();
     alavanca->show();
     alavanca->loadFromFile(usable ? QStringLiteral("alavanca.jpg") : QStringLiteral("alavancadesabilitada.jpg"));
-}
-
-void Tfrm_cn::setNome(const QString& text)
-{
-    nomeCaption_ = text;
-    const QString line = oneLine(text);
-    const QString shown = nome->fontMetrics().elidedText(line, Qt::ElideRight, kNomeMaxWidth);
-    if (nome->text() != shown) {
-        nome->setText(shown);
-        nome->adjustSize();
-    }
-}
-
-QString Tfrm_cn::nomeBuffer() const
-{
-    // The buffer's placeholder (its file could not be read at start-up) is no one's name: the
-    // label keeps asking for one, and no save writes the placeholder as the player's name.
-    const QString name = zor::setting(Setting::nomecn);
-    return zor::settings().holdsPlaceholder(Setting::nomecn) ? kNomePadrao : name;
 }
 
 void Tfrm_cn::startNotice(const QString& text)
@@ -561,30 +525,24 @@ void Tfrm_cn::lsalvarClick()
     for (int reel = 0; reel < 3; ++reel)
         showOnReel(reel, 1, true);
 
-    if (nomeCaption_ == kNomePadrao) {
-        nomeChamador = zor::kNomeCacaNiquel;
-        showModal(frm_nome);
-        // An end requested while the dialog was open ends the save here: nothing is written
-        // and nothing reports success.
-        if (zor::endRequested())
-            return;
-        setNome(nomeBuffer());
-        nome->show();
-        shape->show();
-    }
+    // An end requested while the name dialog was open ends the save here: nothing is written
+    // and nothing reports success.
+    if (!name_.askIfUnset())
+        return;
 
-    store.set(Setting::dinheirocn, cn::savedInt(g.money));
-    store.set(Setting::ganhoucn, cn::savedInt(g.won));
-    store.set(Setting::perdeucn, cn::savedInt(g.lost));
-    store.set(Setting::apostascn, cn::savedInt(g.pulls));
-    store.set(Setting::design, ComboBox2->currentText());
-    store.set(Setting::duasiguais, cn::savedInt(g.twoEqual));
-    store.set(Setting::tresiguais, cn::savedInt(g.threeEqual));
-    store.set(Setting::nenhuma, cn::savedInt(g.noMatch));
+    const cn::SavedGame t = cn::savedTexts(g, ComboBox2->currentText());
+    store.set(Setting::dinheirocn, t.dinheiro);
+    store.set(Setting::ganhoucn, t.ganhou);
+    store.set(Setting::perdeucn, t.perdeu);
+    store.set(Setting::apostascn, t.apostas);
+    store.set(Setting::design, t.design);
+    store.set(Setting::duasiguais, t.duasiguais);
+    store.set(Setting::tresiguais, t.tresiguais);
+    store.set(Setting::nenhuma, t.nenhuma);
     // The game and the name are written as one set: a failure (a full disk) or a kill leaves
     // every file as it was, or every file new; after a failure no notice or success message
     // follows.
-    const bool withName = nomeCaption_ != kNomePadrao;
+    const bool withName = name_.isSet();
     const bool saved = withName
         ? store.saveSet({Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn,
                          Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma, Setting::nomecn})
@@ -593,15 +551,7 @@ void Tfrm_cn::lsalvarClick()
     if (!saved)
         return;
 
-    if (withName) {
-        store.load(Setting::nomecn);
-        setNome(store.get(Setting::nomecn));
-    } else if (!store.get(Setting::nomecn).isEmpty()) {
-        store.load(Setting::nomecn);
-        setNome(store.get(Setting::nomecn));
-    } else {
-        setNome(kNomePadrao);
-    }
+    name_.afterSave();
 
     zor::clickCue();
     boldOnly(lsalvar, false);
@@ -625,30 +575,31 @@ void Tfrm_cn::lcarregarClick()
     for (int reel = 0; reel < 3; ++reel)
         showOnReel(reel, 1, true);
 
-    store.load(Setting::nomecn);
-    setNome(store.get(Setting::nomecn));
+    name_.load();
     for (Setting s : {Setting::dinheirocn, Setting::ganhoucn, Setting::perdeucn, Setting::apostascn, Setting::design,
                       Setting::duasiguais, Setting::tresiguais, Setting::nenhuma})
         store.load(s);
 
-    // Each value is set as soon as it is read; a value that is not a whole number stops the load
-    // there, with the values before it set.
-    g.money = cn::parseSavedInt(store.get(Setting::dinheirocn));
-    g.won = cn::parseSavedInt(store.get(Setting::ganhoucn));
-    g.lost = cn::parseSavedInt(store.get(Setting::perdeucn));
-    g.pulls = cn::parseSavedInt(store.get(Setting::apostascn));
-
-    const int index = cn::symbolSetIndex(store.get(Setting::design));
-    if (index >= 0) {
-        ComboBox1->setCurrentIndex(index);
-        ComboBox2->setCurrentIndex(index);
-        applySymbolSet(index);
-    }
-    idleReels();
-
-    g.twoEqual = cn::parseSavedInt(store.get(Setting::duasiguais));
-    g.threeEqual = cn::parseSavedInt(store.get(Setting::tresiguais));
-    g.noMatch = cn::parseSavedInt(store.get(Setting::nenhuma));
+    // Every file is read before any value is taken; a value that is not a whole number stops the
+    // load there, with the values before it taken (cn::takeSaved).
+    cn::SavedGame t;
+    t.dinheiro = store.get(Setting::dinheirocn);
+    t.ganhou = store.get(Setting::ganhoucn);
+    t.perdeu = store.get(Setting::perdeucn);
+    t.apostas = store.get(Setting::apostascn);
+    t.design = store.get(Setting::design);
+    t.duasiguais = store.get(Setting::duasiguais);
+    t.tresiguais = store.get(Setting::tresiguais);
+    t.nenhuma = store.get(Setting::nenhuma);
+    cn::takeSaved(g, t, [this](const QString& design) {
+        const int index = cn::symbolSetIndex(design);
+        if (index >= 0) {
+            ComboBox1->setCurrentIndex(index);
+            ComboBox2->setCurrentIndex(index);
+            applySymbolSet(index);
+        }
+        idleReels();
+    });
 
     zor::clickCue();
     boldOnly(lcarregar, false);
@@ -679,10 +630,7 @@ void Tfrm_cn::nomeMouseDown()
     if (g.spinning())
         return;
     zor::clickCue();
-    nomeChamador = zor::kNomeCacaNiquel;
-    showModal(frm_nome);
-    // Whatever the buffer holds now, also when the dialog was closed without a new name.
-    setNome(nomeBuffer());
+    name_.ask();
     lsalvar->setEnabled(true);
 }
 

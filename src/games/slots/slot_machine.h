@@ -14,10 +14,12 @@
 #include "controls/key_repeats.h"
 #include "controls/picture.h"
 #include "controls/shape.h"
+#include "controls/status_panels.h"
 #include "controls/timer.h"
 #include "controls/widgets.h"
 #include "games/slots/slot_game.h"
 #include "settings/theme.h"
+#include "shell/player_name.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,7 +27,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPixmap>
-#include <QStatusBar>
 #include <QTabWidget>
 #include <array>
 #include <optional>
@@ -129,7 +130,7 @@ public:
     zor::Label* Label15 = nullptr;
     zor::Button* Button2 = nullptr;    // "Clique aqui para obter ajuda"
 
-    QStatusBar* StatusBar1 = nullptr;
+    zor::StatusPanels* StatusBar1 = nullptr; // the pay table
 
     // ---- Timers ----
     zor::Timer* timer1 = nullptr;   // 90 ms: reel 1
@@ -143,7 +144,7 @@ public:
     zor::Timer* spaceUp = nullptr;
 
     // The name the label stands for (its caption may be shortened to fit the screen).
-    const QString& nomeCaption() const { return nomeCaption_; }
+    const QString& nomeCaption() const { return name_.caption(); }
 
     // ---- Handlers ----
     void FormShow();
@@ -236,9 +237,6 @@ private:
     void applySymbolSet(int index);
     void applyScreenTheme();
     void showLever(bool usable);
-    void setNome(const QString& text);
-    // The name buffer `nomecn` as the name label shows it.
-    QString nomeBuffer() const;
     void startNotice(const QString& text);
     // Shows a secondary screen modally.
     void showModal(QDialog* dialog);
@@ -252,7 +250,8 @@ private:
     QList<zor::Label*> options_;
     // Decoded pictures of the current symbol files, by file name.
     QHash<QString, QPixmap> symbolCache_;
-    QString nomeCaption_;
+    // The name label, the name dialog and the name's part in a save and a load.
+    zor::PlayerName name_;
     // The refresh timer's last written values, none before its first tick.
     std::array<std::optional<int>, 7> shown_{};
     int shapeWidth_ = -1;

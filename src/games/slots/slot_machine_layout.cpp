@@ -145,8 +145,7 @@ void Tfrm_cn::layout()
     nome->setLayoutDirection(Qt::RightToLeft);
     nome->setCursor(Qt::PointingHandCursor);
     nome->setToolTip(QStringLiteral("Mude o seu Nome"));
-    nome->adjustSize();
-    nomeCaption_ = kNomePadrao;
+    name_ = zor::PlayerName(nome, shape, zor::PlayerName::slotMachine());
 
     Label1 = text(m, QStringLiteral("Label1"), QStringLiteral("Altere a categoria:"), {520, 8}, [] {
         QFont f = zor::verdana(8, true);
@@ -312,45 +311,15 @@ void Tfrm_cn::layout()
     Button2->setCursor(Qt::PointingHandCursor);
 
     // ---- Status bar: the pay table ----
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setSizeGripEnabled(false);
-    StatusBar1->setGeometry(0, 537 - kStatusHeight, 852, kStatusHeight);
-    const struct {
-        const char* name;
-        const char* text;
-        int width;
-    } panels[] = {
-        {"Panel0", "Nenhuma figura igual = US$ -5,00", 200},
-        {"Panel1", "2 Figuras Iguais = US$ 25,00", 200},
-        {"Panel2", "Todas Figura Iguais = US$ 50,00", 200},
-        {"Panel3", "Apostas = US$ 10,00", 110},
-    };
+    StatusBar1 = new zor::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 537 - kStatusHeight, 852, kStatusHeight),
+                                       {200, 200, 200, 110});
+    StatusBar1->setPanel(0, QStringLiteral("Nenhuma figura igual = US$ -5,00"));
+    StatusBar1->setPanel(1, QStringLiteral("2 Figuras Iguais = US$ 25,00"));
+    StatusBar1->setPanel(2, QStringLiteral("Todas Figura Iguais = US$ 50,00"));
+    StatusBar1->setPanel(3, QStringLiteral("Apostas = US$ 10,00"));
     // The panels keep the layout's widths; where this desktop's font would not fit a caption in
-    // its panel, the panels' font is made smaller.
-    QFont panelFont = StatusBar1->font();
-    auto fits = [&panels](const QFont& f) {
-        const QFontMetrics fm(f);
-        for (const auto& p : panels) {
-            if (fm.horizontalAdvance(QString::fromUtf8(p.text)) + 10 > p.width)
-                return false;
-        }
-        return true;
-    };
-    if (panelFont.pixelSize() <= 0)
-        panelFont.setPixelSize(std::max(8, QFontInfo(panelFont).pixelSize()));
-    while (!fits(panelFont) && panelFont.pixelSize() > 8)
-        panelFont.setPixelSize(panelFont.pixelSize() - 1);
-    for (const auto& p : panels) {
-        auto* label = new QLabel(QString::fromUtf8(p.text));
-        label->setObjectName(QString::fromLatin1(p.name));
-        label->setAlignment(Qt::AlignCenter);
-        label->setFont(panelFont);
-        label->setFixedWidth(p.width);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
-        StatusBar1->addWidget(label);
-    }
+    // its panel, the font is made smaller.
+    StatusBar1->fitFont();
 
     // ---- Timers ----
     timer1 = new zor::Timer(this, QStringLiteral("timer1"), 90, false);

@@ -245,18 +245,18 @@ private slots:
             tickReel(g, 2, random);
         }
         stopForSaveOrLoad(g);
-        QVERIFY(g.reel1Stopped != 0 || g.restart2 != 0 || g.counter[0] != 0);
+        QVERIFY(g.reel1Stopped || g.restart2 || g.counter[0] != 0);
         QCOMPARE(pressLever(g, random), Press::ResetPulled);
         // Anything moving the reels between the press and the release is undone by the release.
         g.counter = {130, 70, 20};
         g.phase = {1, 2, 3};
-        g.reel1Stopped = g.restart2 = g.restart3 = 10;
+        g.reel1Stopped = g.restart2 = g.restart3 = true;
         g.stop = {4, 4, 4};
         QCOMPARE(releaseLever(g), Release::Accepted);
         QCOMPARE(g.counter, (std::array<int, 3>{}));
         QCOMPARE(g.phase, (std::array<int, 3>{}));
         QCOMPARE(g.stop, (std::array<int, 3>{}));
-        QCOMPARE(g.reel1Stopped + g.restart2 + g.restart3, 0);
+        QVERIFY(!g.reel1Stopped && !g.restart2 && !g.restart3);
         random.script = {0, 0, 0};
         const Spin s = runSpin(g, random);
         // Stop for stop the spin of a pull on a fresh machine.
@@ -293,14 +293,14 @@ private slots:
         g.phase = {2, 3, 1};
         g.counter = {250, 40, 130};
         g.stop = {1, 2, 3};
-        g.restart2 = g.restart3 = g.reel1Stopped = 10;
+        g.restart2 = g.restart3 = g.reel1Stopped = true;
         zortest::FakeRandom random;
         QCOMPARE(pressLever(g, random), Press::ResetPulled);
         QVERIFY(random.reseeds >= 1);
         QCOMPARE(g.phase, (std::array<int, 3>{}));
         QCOMPARE(g.counter, (std::array<int, 3>{}));
         QCOMPARE(g.stop, (std::array<int, 3>{}));
-        QCOMPARE(g.restart2 + g.restart3 + g.reel1Stopped, 0);
+        QVERIFY(!g.restart2 && !g.restart3 && !g.reel1Stopped);
         QVERIFY(!g.spinning());
 
         g.money = 0;
@@ -514,6 +514,97 @@ private slots:
             // Line breaks are quoted as they stand (a few at most); control bytes show as '?'.
             QVERIFY(e.text().count(u'\n') <= 4 && !e.text().contains(QChar(1)));
         }
+    }
+
+    void aSavedGameRoundTrips()
+    {
+        SlotGame g;
+        g.money = -10;
+        g.won = 300;
+        g.lost = 155;
+        g.pulls = 12;
+        g.twoEqual = 8;
+        g.threeEqual = 2;
+        g.noMatch = kMax;
+        const SavedGame t = savedTexts(g, QStringLiteral("Ferrari"));
+        QCOMPARE(t.dinheiro, QStringLiteral("-10"));
+        QCOMPARE(t.ganhou, QStringLiteral("300"));
+        QCOMPARE(t.perdeu, QStringLiteral("155"));
+        QCOMPARE(t.apostas, QStringLiteral("12"));
+        QCOMPARE(t.design, QStringLiteral("Ferrari"));
+        QCOMPARE(t.duasiguais, QStringLiteral("8"));
+        QCOMPARE(t.tresiguais, QStringLiteral("2"));
+        QCOMPARE(t.nenhuma, QStringLiteral("2147483647"));
+
+        SlotGame back;
+        back.unsaved = true;
+        back.leverLock = true;
+        QStringList applied;
+        takeSaved(back, t, [&](const QString& set) { applied << set; });
+        QCOMPARE(applied, QStringList({"Ferrari"}));
+        QCOMPARE(back.money, -10);
+        QCOMPARE(back.won, 300);
+        QCOMPARE(back.lost, 155);
+        QCOMPARE(back.pulls, 12);
+        QCOMPARE(back.twoEqual, 8);
+        QCOMPARE(back.threeEqual, 2);
+        QCOMPARE(back.noMatch, kMax);
+        // A load leaves the unsaved-play flag and the lever to the screen.
+        QVERIFY(back.unsaved);
+        QVERIFY(back.leverLock);
+    }
+
+    // The load stops at the first value that does not convert: what came before is taken, what
+    // comes after keeps its old value, and the set is applied only once money, won, lost and
+    // pulls have been taken.
+    void aLoadStopsAtTheFirstBadValue_data()
+    {
+        QTest::addColumn<int>("broken"); // 0..6: money, won, lost, pulls, two, three, none
+        const char* names[] = {"dinheiro", "ganhou", "perdeu", "apostas", "duasiguais", "tresiguais", "nenhuma"};
+        for (int i = 0; i < 7; ++i)
+            QTest::newRow(names[i]) << i;
+    }
+    void aLoadStopsAtTheFirstBadValue()
+    {
+        QFETCH(int, broken);
+        SlotGame g;
+        g.money = 1;
+        g.won = 2;
+        g.lost = 3;
+        g.pulls = 4;
+        g.twoEqual = 5;
+        g.threeEqual = 6;
+        g.noMatch = 7;
+        SavedGame t{"70", "5", "35", "9", "Ferrari", "11", "12", "13"};
+        QString* texts[] = {&t.dinheiro, &t.ganhou, &t.perdeu, &t.apostas, &t.duasiguais, &t.tresiguais, &t.nenhuma};
+        *texts[broken] = QStringLiteral("1O");
+        bool applied = false;
+        try {
+            takeSaved(g, t, [&](const QString&) { applied = true; });
+            QFAIL("accepted");
+        } catch (const zor::AppError& e) {
+            QCOMPARE(e.text(), QStringLiteral("'1O' is not a valid integer value"));
+        }
+        const int got[] = {g.money, g.won, g.lost, g.pulls, g.twoEqual, g.threeEqual, g.noMatch};
+        const int loaded[] = {70, 5, 35, 9, 11, 12, 13};
+        for (int i = 0; i < 7; ++i)
+            QCOMPARE(got[i], i < broken ? loaded[i] : i + 1);
+        QCOMPARE(applied, broken >= 4);
+    }
+
+    // A set that cannot be applied (a picture missing) stops the load before the counts.
+    void aFailedSetStopsTheLoadBeforeTheCounts()
+    {
+        SlotGame g;
+        const SavedGame t{"70", "5", "35", "9", "Ferrari", "11", "12", "13"};
+        try {
+            takeSaved(g, t, [](const QString&) { throw zor::AppError(QStringLiteral("no picture")); });
+            QFAIL("accepted");
+        } catch (const zor::AppError& e) {
+            QCOMPARE(e.text(), QStringLiteral("no picture"));
+        }
+        QCOMPARE(g.pulls, 9);
+        QCOMPARE(g.twoEqual + g.threeEqual + g.noMatch, 0);
     }
 
     // A 10 MB text is quoted shortened: the error box stays a readable line.
