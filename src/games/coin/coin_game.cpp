@@ -4,6 +4,7 @@
 #include "platform/numbers.h"
 #include "platform/services.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -39,6 +40,24 @@ CoinGame& game()
     return g;
 }
 
+RecordNotifier& notifier()
+{
+    static RecordNotifier n;
+    return n;
+}
+
+void recordChanged()
+{
+    emit notifier().changed();
+}
+
+Phase phase(const CoinGame& g)
+{
+    if (g.tossRunning)
+        return g.mode == PlayerStop ? Phase::PlayerToss : Phase::RandomToss;
+    return g.tossOffered ? Phase::Ready : Phase::NoMode;
+}
+
 const CoinKind* coinKind(int value)
 {
     for (const CoinKind& k : kCoins) {
@@ -59,10 +78,10 @@ bool hasPlayableMode(const CoinGame& g)
     return g.mode == RandomStop || g.mode == PlayerStop;
 }
 
-int drawStopTarget(RandomSource& random)
+Face drawStopTarget(RandomSource& random)
 {
     random.reseed();
-    return random.draw(2) + 1;
+    return random.draw(2) == 0 ? Face::Cara : Face::Coroa;
 }
 
 int countUp(int count)
@@ -70,14 +89,73 @@ int countUp(int count)
     return count == std::numeric_limits<int>::max() ? count : count + 1;
 }
 
-Outcome settle(CoinGame& g, bool coroaVisible)
+void showTable(CoinGame& g)
+{
+    g.playerStop = false;
+    g.money = 0;
+}
+
+void confirmMode(CoinGame& g)
+{
+    if (g.mode != NoMode)
+        g.tossOffered = true;
+}
+
+bool startToss(CoinGame& g, RandomSource& random)
+{
+    if (phase(g) != Phase::Ready || !hasPlayableMode(g))
+        return false;
+    g.unsaved = true;
+    g.tossRunning = true;
+    if (g.mode == RandomStop) {
+        g.stopTarget = drawStopTarget(random);
+        g.countdown = 0;
+    } else {
+        g.playerStop = true;
+        g.countdown = kCountdownTicks;
+    }
+    return true;
+}
+
+void turnTick(CoinGame& g, Face up)
+{
+    if (g.tossRunning)
+        g.showing = up;
+}
+
+std::optional<TossEnd> countdownTick(CoinGame& g)
+{
+    if (phase(g) != Phase::RandomToss)
+        return std::nullopt;
+    g.countdown = std::min(g.countdown + 1, kCountdownTicks);
+    if (g.countdown < kCountdownTicks)
+        return std::nullopt;
+    g.tossRunning = false;
+    // The drawn face alone decides, whatever the animation was showing.
+    g.showing = g.stopTarget;
+    return TossEnd{g.showing, settle(g)};
+}
+
+StopResult stop(CoinGame& g)
+{
+    StopResult r;
+    r.remind = !g.playerStop;
+    if (!(g.mode == PlayerStop && g.playerStop))
+        return r;
+    g.tossRunning = false;
+    g.playerStop = false;
+    r.end = TossEnd{g.showing, settle(g)};
+    return r;
+}
+
+Outcome settle(CoinGame& g)
 {
     g.bets = countUp(g.bets);
     bool won;
     if (g.side == QLatin1String("Cara"))
-        won = !coroaVisible;
+        won = g.showing == Face::Cara;
     else if (g.side == QLatin1String("Coroa"))
-        won = coroaVisible;
+        won = g.showing == Face::Coroa;
     else
         return Outcome::BetOnly;
     g.money = dropResidue(won ? g.money + g.stake : g.money - g.stake);
@@ -97,11 +175,15 @@ QString moneyText(double money)
 void reset(CoinGame& g)
 {
     g.mode = NoMode;
+    g.tossOffered = false;
     g.bets = 0;
     g.money = 0;
-    // Reset stops every timer of the toss, so nothing runs or waits for a stop afterwards.
+    // Reset stops every timer of the toss, so nothing runs or waits for a stop afterwards, and
+    // the coin lies on Cara with the stop bar empty.
     g.tossRunning = false;
     g.playerStop = false;
+    g.showing = Face::Cara;
+    g.countdown = 0;
 }
 
 void closeTable(CoinGame& g)
@@ -119,10 +201,13 @@ SavedGame savedTexts(const CoinGame& g)
 
 void takeMode(CoinGame& g, const QString& text)
 {
+    g.tossOffered = true;
     const int mode = strToInt(text);
     g.mode = (mode == RandomStop || mode == PlayerStop) ? mode : NoMode;
-    if (g.mode == PlayerStop)
+    if (g.mode == PlayerStop) {
         g.playerStop = true;
+        g.countdown = kCountdownTicks;
+    }
 }
 
 void takeNumbers(CoinGame& g, const SavedGame& t)

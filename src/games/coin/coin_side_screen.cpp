@@ -215,6 +215,7 @@ void Tfrm_CoC2::sideMouseDown()
 void Tfrm_CoC2::Label6MouseDown()
 {
     game().side = RadioButton1->isChecked() ? QStringLiteral("Cara") : QStringLiteral("Coroa");
+    zor::coin::recordChanged();
     zor::playCueAlways(zor::kConfirmCue);
 }
 

@@ -6,12 +6,18 @@
 //
 // A toss turns the coin face after face (`gira1`/`gira2`, 73 ms each) with the turning sound
 // (`som`, 70 ms) until it stops: by itself after the 150 ticks of the countdown `aleatorio` in
-// random stop, or on "Parar" / the space bar in player stop. Handlers change only the coin game
-// record (coin_game.h); the refresh timer `verifica` copies the record into the labels, and
-// writes a text, a width or a cursor only when it differs from what is shown, so an idle table
-// costs next to nothing.
+// random stop, or on "Parar" / the space bar in player stop. The game, the toss included (its
+// phase, the face up, the countdown), lives in the coin game record (coin_game.h) and its rules;
+// handlers call the rules and drive the timers and the looks. The table draws the record in
+// redraw(), which runs whenever the record announces a change, in the same event-loop turn, and
+// writes a text, a width, a cursor or a value only when it differs from what is shown: no timer
+// polls, and an idle table wakes nothing.
 //
-// Controls and handlers keep the names of the layout (coin_table_layout.cpp).
+// Controls and handlers keep the names of the layout (coin_table_layout.cpp). The handlers live
+// in four files: coin_table.cpp (show, close, keys, the toss and the drawing of the record),
+// coin_table_panel.cpp (the tab panel: hiding it, navigation, reset, design and help tabs),
+// coin_table_saves.cpp (save, load and the player's name) and coin_table_looks.cpp (how the
+// buttons look under the pointer).
 #include "controls/picture.h"
 #include "controls/shape.h"
 #include "controls/timer.h"
@@ -86,6 +92,8 @@ public:
     zor::Timer* gira1 = nullptr;
     zor::Timer* gira2 = nullptr;
     zor::Timer* aleatorio = nullptr;
+    // No longer polls: it stays switched off, and a tick by hand draws the record as a change
+    // does (redraw).
     zor::Timer* verifica = nullptr;
     zor::Timer* Timer = nullptr; // hides the save/load balloon
 
@@ -99,7 +107,6 @@ public:
     void FormClose();
     void jogarClick();
     void pararClick();
-    void ganhou(); // settles the toss on the face showing, and announces it
     // The end of a toss as it is announced on the coin: "Coroa: você ganhou R$ 0,10. Dinheiro:
     // R$ 1,1".
     static QString tossText(bool coroaUp, zor::coin::Outcome o, double stake, double money);
@@ -107,7 +114,10 @@ public:
     void gira1Timer();
     void gira2Timer();
     void aleatorioTimer();
-    void verificaTimer();
+    // Draws the coin game record: the main button's caption and cursor, the box and strip
+    // widths, the money and counts, the side, the cursors of "Parar" and the gear, the face up
+    // and the stop bar. Runs on every change of the record.
+    void redraw();
     void TimerTimer();
     void Button1Click();
     void b1Click();
@@ -161,9 +171,12 @@ private:
     void setJogarCaption(const QString& caption);
     void setPararColour(const QColor& colour);
     void setNomeCaption(const QString& caption);
-    // Stops every timer of a toss and brings the coin, the stop button and the main button to
-    // rest (reset and close).
+    // Stops every timer of a toss and brings the stop button, the main button and the tab panel
+    // to rest (reset and close); the record has been reset already.
     void stopToss();
+    // The end of a toss, once the rules have settled it: the coin announces the result, the
+    // main button comes to rest and the tab panel back.
+    void endToss(const zor::coin::TossEnd& end);
     // The coin's two pictures, then the stake, by the coin value; a value outside the coin
     // table leaves both as they were.
     void setCoinPictures();
@@ -182,8 +195,11 @@ private:
     // 75 pixels left there, so that its right edge stays inside the window.
     int button1Left_ = 811;
     JogarLook jogarLook_ = JogarLook::Rest;
-    QString shownSide_; // the side `o` shows, as the record held it
-    bool sideShown_ = false;
+    // What redraw() last drew of the money and the side, so an unchanged record costs no
+    // formatting.
+    bool drawn_ = false;
+    double shownMoney_ = 0;
+    QString shownSide_;
     QString nomeCaption_;
     zor::HoverLatch latch_;
 };

@@ -234,7 +234,8 @@ void TCoC_jogo::layout()
     gira1 = new zor::Timer(this, QStringLiteral("gira1"), 73, false);
     gira2 = new zor::Timer(this, QStringLiteral("gira2"), 73, false);
     aleatorio = new zor::Timer(this, QStringLiteral("aleatorio"), 1, false);
-    verifica = new zor::Timer(this, QStringLiteral("verifica"), 5, true);
+    // The labels follow the record's changes (redraw); `verifica` polls no more and stays off.
+    verifica = new zor::Timer(this, QStringLiteral("verifica"), 5, false);
     Timer = new zor::Timer(this, QStringLiteral("Timer"), 2857, false);
 
     // ---- Event wiring ----
@@ -242,7 +243,8 @@ void TCoC_jogo::layout()
     zor::on(gira1, &zor::Timer::timeout, this, [this] { gira1Timer(); });
     zor::on(gira2, &zor::Timer::timeout, this, [this] { gira2Timer(); });
     zor::on(aleatorio, &zor::Timer::timeout, this, [this] { aleatorioTimer(); });
-    zor::on(verifica, &zor::Timer::timeout, this, [this] { verificaTimer(); });
+    zor::on(verifica, &zor::Timer::timeout, this, [this] { redraw(); });
+    zor::on(&zor::coin::notifier(), &zor::coin::RecordNotifier::changed, this, [this] { redraw(); });
     zor::on(Timer, &zor::Timer::timeout, this, [this] { TimerTimer(); });
 
     zor::on(jogar, &zor::Label::clicked, this, [this] { jogarClick(); });

@@ -201,6 +201,7 @@ void Tfrm_CoC1::coinMouseDown(int coin)
 {
     zor::playCue(zor::kChoiceCue);
     game().coinValue = zor::coin::kCoinValues[coin];
+    zor::coin::recordChanged();
 }
 
 // The release reaches the control that took the press, wherever the pointer is by then.
@@ -209,6 +210,7 @@ void Tfrm_CoC1::coinMouseUp(int coin)
     hide();
     frm_CoC2->show();
     game().coinValue = zor::coin::kCoinValues[coin];
+    zor::coin::recordChanged();
 }
 
 void Tfrm_CoC1::navMouseMove(zor::Label* label)

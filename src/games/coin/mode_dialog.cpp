@@ -52,6 +52,7 @@ void Tcoc_modo::FormShow()
 
 void Tcoc_modo::Button1Click()
 {
+    zor::coin::ChangeScope change;
     if (RadioButton1->isChecked()) {
         game().mode = zor::coin::RandomStop;
         zor::confirmation(QStringLiteral("Modo Escolhido: Parada Aleatória"));
@@ -67,6 +68,7 @@ void Tcoc_modo::Button2Click()
 {
     zor::playCue(zor::kChoiceCue);
     game().mode = zor::coin::NoMode;
+    zor::coin::recordChanged();
     close();
 }
 

@@ -138,7 +138,8 @@ private slots:
         g.bets = 3;
         g.wins = 4;
         g.losses = 5;
-        QCOMPARE(int(settle(g, coroaVisible)), outcome);
+        g.showing = coroaVisible ? Face::Coroa : Face::Cara;
+        QCOMPARE(int(settle(g)), outcome);
         QCOMPARE(g.bets, 4);
         const double money = outcome == int(Outcome::Won) ? 2.5 : outcome == int(Outcome::Lost) ? 1.5 : 2.0;
         QCOMPARE(g.money, money);
@@ -152,8 +153,9 @@ private slots:
         real.coinValue = 100;
         real.side = "Cara";
         applyStake(real);
+        real.showing = Face::Coroa;
         for (int i = 0; i < 3; ++i)
-            settle(real, true);
+            settle(real);
         QCOMPARE(moneyText(real.money), QStringLiteral("R$ -3"));
 
         // Three times 0.1 is not 0.3 in binary: no residue may show.
@@ -161,8 +163,9 @@ private slots:
         dime.coinValue = 10;
         dime.side = "Coroa";
         applyStake(dime);
+        dime.showing = Face::Coroa;
         for (int i = 0; i < 3; ++i)
-            settle(dime, true);
+            settle(dime);
         QCOMPARE(moneyText(dime.money), QStringLiteral("R$ 0,3"));
 
         QCOMPARE(moneyText(0), QStringLiteral("R$ 0"));
@@ -174,7 +177,7 @@ private slots:
         cent.side = "Cara";
         applyStake(cent);
         for (int i = 0; i < 1000; ++i)
-            settle(cent, false);
+            settle(cent);
         QCOMPARE(moneyText(cent.money), QStringLiteral("R$ 10"));
     }
 
@@ -186,8 +189,9 @@ private slots:
         g.bets = INT_MAX;
         g.wins = INT_MAX;
         g.losses = INT_MAX;
-        settle(g, false);
-        settle(g, true);
+        settle(g);
+        g.showing = Face::Coroa;
+        settle(g);
         QCOMPARE(g.bets, INT_MAX);
         QCOMPARE(g.wins, INT_MAX);
         QCOMPARE(g.losses, INT_MAX);
@@ -200,23 +204,260 @@ private slots:
     {
         zortest::FakeRandom random;
         random.script = {0, 1, 1};
-        QCOMPARE(drawStopTarget(random), int(CaraFace));
-        QCOMPARE(drawStopTarget(random), int(CoroaFace));
-        QCOMPARE(drawStopTarget(random), int(CoroaFace));
+        QCOMPARE(drawStopTarget(random), Face::Cara);
+        QCOMPARE(drawStopTarget(random), Face::Coroa);
+        QCOMPARE(drawStopTarget(random), Face::Coroa);
         QCOMPARE(random.reseeds, 3);
         QCOMPARE(random.drawnFrom, QList<int>({2, 2, 2}));
+    }
+
+    // ---- The toss, step by step, with scripted draws ----------------------------------------
+
+    void phasesFromNoModeToATossAndBack()
+    {
+        zortest::FakeRandom random;
+        CoinGame g;
+        g.side = "Coroa";
+        g.stake = 1;
+        QCOMPARE(phase(g), Phase::NoMode);
+        // Nothing starts before a mode is chosen, and a cancelled dialog offers nothing.
+        QVERIFY(!startToss(g, random));
+        confirmMode(g);
+        QCOMPARE(phase(g), Phase::NoMode);
+        QCOMPARE(random.reseeds, 0);
+
+        g.mode = RandomStop;
+        confirmMode(g);
+        QCOMPARE(phase(g), Phase::Ready);
+        QVERIFY(!g.tossRunning && !g.unsaved);
+
+        random.script = {1};
+        QVERIFY(startToss(g, random));
+        QCOMPARE(phase(g), Phase::RandomToss);
+        QVERIFY(g.tossRunning && g.unsaved && !g.playerStop);
+        QCOMPARE(g.stopTarget, Face::Coroa);
+        QCOMPARE(g.countdown, 0);
+        QCOMPARE(random.reseeds, 1);
+        QCOMPARE(random.drawnFrom, QList<int>({2}));
+        // A second start while the coin turns draws nothing and changes nothing.
+        QVERIFY(!startToss(g, random));
+        QCOMPARE(random.reseeds, 1);
+
+        for (int i = 0; i < kCountdownTicks; ++i)
+            countdownTick(g);
+        QCOMPARE(phase(g), Phase::Ready);
+
+        // Player stop: the stop is armed and the bar full from the start; no draw.
+        g.mode = PlayerStop;
+        QVERIFY(startToss(g, random));
+        QCOMPARE(phase(g), Phase::PlayerToss);
+        QVERIFY(g.playerStop);
+        QCOMPARE(g.countdown, kCountdownTicks);
+        QCOMPARE(random.reseeds, 1);
+        QVERIFY(stop(g).end);
+        QCOMPARE(phase(g), Phase::Ready);
+
+        // The table's show disarms the stop and starts the money at 0; the counts stay.
+        g.playerStop = true;
+        showTable(g);
+        QVERIFY(!g.playerStop);
+        QCOMPARE(g.money, 0.0);
+        QCOMPARE(g.bets, 2);
+
+        reset(g);
+        QCOMPARE(phase(g), Phase::NoMode);
+        QVERIFY(!startToss(g, random));
+    }
+
+    void theCountdownEndsOnTheDrawnFaceAtItsLastTick_data()
+    {
+        QTest::addColumn<int>("draw");
+        QTest::addColumn<QString>("side");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<double>("money");
+        QTest::newRow("draw 0: Cara, bet on Cara") << 0 << "Cara" << int(Outcome::Won) << 1.25;
+        QTest::newRow("draw 0: Cara, bet on Coroa") << 0 << "Coroa" << int(Outcome::Lost) << 0.75;
+        QTest::newRow("draw 1: Coroa, bet on Coroa") << 1 << "Coroa" << int(Outcome::Won) << 1.25;
+        QTest::newRow("draw 1: Coroa, bet on Cara") << 1 << "Cara" << int(Outcome::Lost) << 0.75;
+        QTest::newRow("draw 1: Coroa, no side") << 1 << "" << int(Outcome::BetOnly) << 1.0;
+    }
+    void theCountdownEndsOnTheDrawnFaceAtItsLastTick()
+    {
+        QFETCH(int, draw);
+        QFETCH(QString, side);
+        QFETCH(int, outcome);
+        QFETCH(double, money);
+        zortest::FakeRandom random;
+        random.script = {draw};
+        CoinGame g;
+        g.mode = RandomStop;
+        g.tossOffered = true;
+        g.side = side;
+        g.stake = 0.25;
+        g.money = 1;
+        QVERIFY(startToss(g, random));
+        const Face drawn = draw ? Face::Coroa : Face::Cara;
+        const Face other = draw ? Face::Cara : Face::Coroa;
+        for (int i = 1; i < kCountdownTicks; ++i) {
+            QVERIFY2(!countdownTick(g), qPrintable(QString::number(i)));
+            // The animation turns the coin in between; it never decides.
+            turnTick(g, i % 2 ? Face::Coroa : Face::Cara);
+        }
+        QCOMPARE(g.countdown, kCountdownTicks - 1);
+        QVERIFY(g.tossRunning);
+        QCOMPARE(g.bets, 0);
+        turnTick(g, other);
+        const std::optional<TossEnd> end = countdownTick(g);
+        QVERIFY(end);
+        QCOMPARE(end->face, drawn);
+        QCOMPARE(int(end->outcome), outcome);
+        QCOMPARE(g.showing, drawn);
+        QCOMPARE(g.countdown, kCountdownTicks);
+        QVERIFY(!g.tossRunning);
+        QCOMPARE(g.bets, 1);
+        QCOMPARE(g.money, money);
+        // A tick after the end settles nothing twice.
+        QVERIFY(!countdownTick(g));
+        QCOMPARE(g.bets, 1);
+        QCOMPARE(g.countdown, kCountdownTicks);
+    }
+
+    void theCountdownRunsOnlyInARandomToss()
+    {
+        zortest::FakeRandom random;
+        CoinGame g;
+        g.mode = PlayerStop;
+        g.tossOffered = true;
+        QVERIFY(!countdownTick(g));
+        QCOMPARE(g.countdown, 0);
+        QVERIFY(startToss(g, random));
+        for (int i = 0; i < 200; ++i)
+            QVERIFY(!countdownTick(g));
+        QCOMPARE(g.bets, 0);
+        QVERIFY(g.tossRunning);
+    }
+
+    void turningTicksMoveTheCoinOnlyWhileATossRuns()
+    {
+        zortest::FakeRandom random;
+        CoinGame g;
+        g.mode = PlayerStop;
+        g.tossOffered = true;
+        turnTick(g, Face::Coroa);
+        QCOMPARE(g.showing, Face::Cara);
+        QVERIFY(startToss(g, random));
+        turnTick(g, Face::Coroa);
+        QCOMPARE(g.showing, Face::Coroa);
+        turnTick(g, Face::Cara);
+        QCOMPARE(g.showing, Face::Cara);
+    }
+
+    void theStopSettlesOnTheFaceShowingOrReminds()
+    {
+        zortest::FakeRandom random;
+        CoinGame g;
+        g.side = "Cara";
+        g.stake = 0.5;
+        // At rest, without a mode: a reminder and nothing else.
+        StopResult r = stop(g);
+        QVERIFY(r.remind && !r.end);
+        QCOMPARE(g.bets, 0);
+
+        // In a random toss: a reminder, and the countdown goes on.
+        g.mode = RandomStop;
+        g.tossOffered = true;
+        random.script = {0};
+        QVERIFY(startToss(g, random));
+        countdownTick(g);
+        r = stop(g);
+        QVERIFY(r.remind && !r.end);
+        QVERIFY(g.tossRunning);
+        QCOMPARE(g.countdown, 1);
+        reset(g);
+
+        // In a player toss: no reminder; the face up when the stop comes decides.
+        g.mode = PlayerStop;
+        g.tossOffered = true;
+        QVERIFY(startToss(g, random));
+        turnTick(g, Face::Coroa);
+        r = stop(g);
+        QVERIFY(!r.remind);
+        QVERIFY(r.end);
+        QCOMPARE(r.end->face, Face::Coroa);
+        QCOMPARE(r.end->outcome, Outcome::Lost);
+        QCOMPARE(g.money, -0.5);
+        QVERIFY(!g.tossRunning && !g.playerStop);
+        QCOMPARE(phase(g), Phase::Ready);
+        // The coin stays as it stopped until the next toss turns it.
+        QCOMPARE(g.showing, Face::Coroa);
+        // A second stop only reminds.
+        r = stop(g);
+        QVERIFY(r.remind && !r.end);
+        QCOMPARE(g.bets, 1);
+
+        // Stopped on Cara it wins for "Cara".
+        QVERIFY(startToss(g, random));
+        turnTick(g, Face::Coroa);
+        turnTick(g, Face::Cara);
+        r = stop(g);
+        QCOMPARE(r.end->outcome, Outcome::Won);
+        QCOMPARE(g.money, 0.0);
+        QCOMPARE(g.wins, 1);
+    }
+
+    void aLoadedModeTwoArmsTheStopWithoutAToss()
+    {
+        CoinGame g;
+        g.side = "Cara";
+        g.stake = 1;
+        takeMode(g, "2");
+        QCOMPARE(phase(g), Phase::Ready);
+        QVERIFY(g.playerStop && !g.tossRunning);
+        QCOMPARE(g.countdown, kCountdownTicks);
+        const StopResult r = stop(g);
+        QVERIFY(!r.remind);
+        QVERIFY(r.end);
+        QCOMPARE(r.end->face, Face::Cara);
+        QCOMPARE(g.wins, 1);
+        QVERIFY(!g.playerStop);
+    }
+
+    void aLoadOffersTheTossEvenWithoutAMode()
+    {
+        zortest::FakeRandom random;
+        for (const char* text : {"0", "9", "dois"}) {
+            CoinGame g;
+            try {
+                takeMode(g, text);
+            } catch (const AppError&) {
+            }
+            QCOMPARE(phase(g), Phase::Ready);
+            QCOMPARE(g.mode, int(NoMode));
+            // "Jogar Moeda" starts nothing until a reset brings back the mode dialog.
+            QVERIFY(!startToss(g, random));
+            QVERIFY(!g.unsaved && !g.tossRunning);
+            QCOMPARE(random.reseeds, 0);
+            reset(g);
+            QCOMPARE(phase(g), Phase::NoMode);
+        }
     }
 
     void resetKeepsWinsAndLossesCloseClearsThem()
     {
         CoinGame g = before();
         g.mode = 2;
+        g.tossOffered = true;
         g.tossRunning = true;
         g.playerStop = true;
+        g.showing = Face::Coroa;
+        g.countdown = kCountdownTicks;
         g.stake = 1;
         reset(g);
         QCOMPARE(taken(g), (Taken{0, 0, 0, 91, 92, 100}));
         QVERIFY(!g.tossRunning && !g.playerStop);
+        QCOMPARE(phase(g), Phase::NoMode);
+        QCOMPARE(g.showing, Face::Cara);
+        QCOMPARE(g.countdown, 0);
         closeTable(g);
         QCOMPARE(taken(g), (Taken{0, 0, 0, 0, 0, 100}));
         QCOMPARE(g.side, QStringLiteral("Cara"));

@@ -332,7 +332,6 @@ private slots:
         frm_CoC2->enterUp->tick(); // no press followed the release: it was a real one
         QVERIFY(frm_CoC2->isHidden());
         QVERIFY(CoC_jogo->isVisible());
-        CoC_jogo->verifica->tick();
         QCOMPARE(CoC_jogo->o->text(), QStringLiteral("Coroa"));
         QCOMPARE(CoC_jogo->ldinheiro->text(), QStringLiteral("R$ 0"));
     }

@@ -67,7 +67,10 @@ class CoinTable : public QObject {
         }
     }
 
-    void refresh() { t->verifica->tick(); }
+    // The two buttons of the upper table, clicked as the player clicks them: a press and a
+    // release on the control, through its real connection.
+    void clickJogar() { QTest::mouseClick(t->jogar, Qt::LeftButton); }
+    void clickParar() { QTest::mouseClick(t->parar, Qt::LeftButton); }
 
     void openTable(int value, const QString& side)
     {
@@ -75,7 +78,6 @@ class CoinTable : public QObject {
         game().side = side;
         t->show();
         QVERIFY(QTest::qWaitForWindowExposed(t));
-        refresh();
     }
 
     // Confirms the mode dialog with the given mode when the table opens it.
@@ -99,19 +101,18 @@ class CoinTable : public QObject {
     void chooseMode(int mode)
     {
         scriptMode(mode);
-        t->jogarClick();
+        clickJogar();
         QCOMPARE(t->jogar->text(), QStringLiteral("Jogar Moeda"));
     }
 
     // One random-stop toss to its end, landing on the given face.
-    void randomToss(int face)
+    void randomToss(coin::Face face)
     {
-        env->random->script = {face - 1};
-        t->jogarClick();
+        env->random->script = {face == coin::Face::Coroa ? 1 : 0};
+        clickJogar();
         QVERIFY(game().tossRunning);
         fire(t->aleatorio, 150);
         QVERIFY(!game().tossRunning);
-        refresh();
     }
 
     bool tossTimersOff() const
@@ -160,7 +161,7 @@ private slots:
         QCOMPARE(t->Button1->y(), 292);
         QCOMPARE(t->PageControl1->y(), 295);
         QCOMPARE(t->position->maximum(), 150);
-        QCOMPARE(t->verifica->interval(), 5);
+        QVERIFY(!t->verifica->enabled());
         QCOMPARE(t->aleatorio->effectiveInterval(), 10);
         QCOMPARE(t->gira1->interval(), 73);
         QCOMPARE(t->Timer->interval(), 2857);
@@ -209,21 +210,20 @@ private slots:
     {
         openTable(100, "Cara");
         scriptMode(0);
-        t->jogarClick();
+        clickJogar();
         QCOMPARE(env->dialogs->modalShown, QStringList({"coc_modo"}));
         QCOMPARE(t->jogar->text(), QStringLiteral("Escolher Modo"));
         QCOMPARE(game().mode, 0);
 
         settings().set(Setting::msg, "s");
         scriptMode(2);
-        t->jogarClick();
+        clickJogar();
         QCOMPARE(game().mode, 2);
         QCOMPARE(t->jogar->text(), QStringLiteral("Jogar Moeda"));
         QCOMPARE(messages(), QStringList({"Modo Escolhido: Parada pelo Jogador"}));
         // Confirming starts nothing: the next click does.
         QVERIFY(tossTimersOff());
         QVERIFY(!game().tossRunning);
-        refresh();
         QCOMPARE(t->c->width(), t->jogar->width() + 4);
     }
 
@@ -250,7 +250,7 @@ private slots:
         chooseMode(1);
         env->sound->played.clear();
         env->random->script = {1}; // stop target 2: `coroa`
-        t->jogarClick();
+        clickJogar();
         QCOMPARE(env->random->reseeds, 1);
         QCOMPARE(env->random->drawnFrom, QList<int>({2}));
         QVERIFY(t->PageControl1->isHidden());
@@ -271,7 +271,6 @@ private slots:
         QCOMPARE(env->sound->files(), QStringList({"girando.wav"}));
 
         // Space during a random toss only reminds the player, and the countdown goes on.
-        refresh();
         QTest::keyClick(t, Qt::Key_Space);
         QCOMPARE(messages(), QStringList({"Clique em \"Jogar Moeda\" para Começar !"}));
         fire(t->aleatorio, 149);
@@ -282,7 +281,6 @@ private slots:
         fire(t->aleatorio);
         QVERIFY(tossTimersOff());
         QVERIFY(!t->coroa->isHidden());
-        refresh();
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 1"));
         QCOMPARE(t->lganhou->text(), QStringLiteral("1"));
         QCOMPARE(t->lperdeu->text(), QStringLiteral("0"));
@@ -299,7 +297,7 @@ private slots:
         openTable(100, "Cara");
         chooseMode(1);
         for (int i = 0; i < 3; ++i)
-            randomToss(coin::CoroaFace);
+            randomToss(coin::Face::Coroa);
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -3"));
         QCOMPARE(t->lperdeu->text(), QStringLiteral("3"));
     }
@@ -309,7 +307,7 @@ private slots:
         openTable(10, "Cara");
         chooseMode(1);
         for (int i = 0; i < 3; ++i)
-            randomToss(coin::CaraFace);
+            randomToss(coin::Face::Cara);
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 0,3"));
     }
 
@@ -325,7 +323,6 @@ private slots:
         QTest::keyClick(t, Qt::Key_Return);
         QCOMPARE(t->position->value(), 150);
         QVERIFY(!t->aleatorio->enabled());
-        refresh();
         QCOMPARE(t->parar->cursor().shape(), Qt::PointingHandCursor);
         QCOMPARE(t->gear.config->cursor().shape(), Qt::ArrowCursor);
         fire(t->gira1);
@@ -334,7 +331,6 @@ private slots:
         QTest::keyClick(t, Qt::Key_Space);
         QVERIFY(tossTimersOff());
         QVERIFY(!t->coroa->isHidden());
-        refresh();
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,5"));
         QCOMPARE(t->lperdeu->text(), QStringLiteral("1"));
         QCOMPARE(t->parar->cursor().shape(), Qt::ForbiddenCursor);
@@ -342,11 +338,10 @@ private slots:
         QCOMPARE(messages().size(), 1);
 
         // The second toss stopped on `cara` wins for "Cara".
-        t->jogarClick();
+        clickJogar();
         fire(t->gira1);
         fire(t->gira2);
-        t->pararClick();
-        refresh();
+        clickParar();
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 0"));
         QCOMPARE(t->lganhou->text(), QStringLiteral("1"));
     }
@@ -355,7 +350,7 @@ private slots:
     {
         openTable(100, "");
         chooseMode(1);
-        randomToss(coin::CaraFace);
+        randomToss(coin::Face::Cara);
         QCOMPARE(t->lapostas->text(), QStringLiteral("1"));
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 0"));
         QCOMPARE(t->lganhou->text(), QStringLiteral("0"));
@@ -370,14 +365,12 @@ private slots:
         chooseMode(2);
         QVERIFY(coc_modo->RadioButton2->isChecked());
         for (int i = 0; i < 2; ++i) {
-            t->jogarClick();
-            t->pararClick(); // on `cara`: a win for "Cara"
+            clickJogar();
+            clickParar(); // on `cara`: a win for "Cara"
         }
-        refresh();
         QCOMPARE(t->lapostas->text(), QStringLiteral("2"));
         env->sound->played.clear();
         t->b6->click();
-        refresh();
         QCOMPARE(env->sound->files(), QStringList({"click.wav"}));
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 0"));
         QCOMPARE(t->lapostas->text(), QStringLiteral("0"));
@@ -392,7 +385,7 @@ private slots:
         frm_Menu->show();
         openTable(25, "Coroa");
         chooseMode(1);
-        randomToss(coin::CoroaFace);
+        randomToss(coin::Face::Coroa);
         t->close();
         QVERIFY(frm_Jogos->isVisible());
         QVERIFY(frm_Menu->isHidden());
@@ -413,7 +406,7 @@ private slots:
     {
         openTable(100, "Cara");
         chooseMode(1);
-        t->jogarClick();
+        clickJogar();
         fire(t->aleatorio, 20);
         t->close();
         QVERIFY(tossTimersOff());
@@ -423,8 +416,8 @@ private slots:
         QVERIFY(t->Button1->isEnabled());
         QCOMPARE(t->gear.config->cursor().shape(), Qt::PointingHandCursor);
         scriptMode(1);
-        t->jogarClick();
-        randomToss(coin::CaraFace);
+        clickJogar();
+        randomToss(coin::Face::Cara);
         QCOMPARE(t->lganhou->text(), QStringLiteral("1"));
     }
 
@@ -448,7 +441,7 @@ private slots:
         settings().set(Setting::msg, "s");
         openTable(10, "Coroa");
         chooseMode(1);
-        randomToss(coin::CaraFace); // lost: -0,1
+        randomToss(coin::Face::Cara); // lost: -0,1
         t->PageControl1->setCurrentWidget(t->TabSheet5);
         t->radios[2]->setChecked(true); // theme 3, never saved with "&Salvar"
         scriptName("Ana Luísa");
@@ -483,7 +476,7 @@ private slots:
     {
         openTable(100, "Cara");
         chooseMode(1);
-        randomToss(coin::CaraFace);
+        randomToss(coin::Face::Cara);
         scriptName("Rui");
         env->remove("Config/Jogos/coc");
         settings().set(Setting::msg, "s");
@@ -504,7 +497,7 @@ private slots:
         settings().set(Setting::nome, SettingsStore::placeholder(Setting::nome));
         openTable(100, "Cara");
         chooseMode(1);
-        randomToss(coin::CaraFace);
+        randomToss(coin::Face::Cara);
         env->dialogs->scripts["frm_nome"] = [](QDialog*) {}; // closed with the close box
         t->b7->click();
         QCOMPARE(env->readFile(cocFile("nome")), QByteArray("Jogador"));
@@ -520,7 +513,6 @@ private slots:
         QCOMPARE(t->nome->text(), QStringLiteral("Zé"));
         QVERIFY(game().unsaved);
         QVERIFY(t->b7->isEnabled());
-        refresh();
         QCOMPARE(t->shape->width(), t->nome->width() + 3);
         // A name of any length or with line breaks stays one line on the strip.
         scriptName(QString(5000, u'W'));
@@ -541,7 +533,6 @@ private slots:
         t->PageControl1->setCurrentWidget(t->TabSheet3);
         env->sound->played.clear();
         t->b8->click();
-        refresh();
         QCOMPARE(errors(), QStringList());
         QCOMPARE(env->sound->files(), QStringList({"click.wav", "click.wav"}));
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,15"));
@@ -565,7 +556,7 @@ private slots:
         QCOMPARE(env->readFile(cocFile("dinheiro")), QByteArray("-0,15"));
 
         // The next toss goes on from the loaded money.
-        randomToss(coin::CoroaFace);
+        randomToss(coin::Face::Coroa);
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,1"));
     }
 
@@ -578,8 +569,7 @@ private slots:
         QVERIFY(coc_modo->RadioButton2->isChecked());
         QCOMPARE(t->position->value(), 150);
         // No toss runs, yet the stop settles one on the face showing: `cara`, a win for "Cara".
-        t->pararClick();
-        refresh();
+        clickParar();
         QCOMPARE(t->lganhou->text(), QStringLiteral("1"));
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 1"));
         QVERIFY(t->PageControl1->isVisible());
@@ -616,11 +606,10 @@ private slots:
         openTable(100, "Cara");
         t->b8->click();
         QCOMPARE(t->jogar->text(), QStringLiteral("Jogar Moeda"));
-        t->jogarClick();
+        clickJogar();
         QVERIFY(tossTimersOff());
         QVERIFY(!game().tossRunning);
         QVERIFY(t->PageControl1->isVisible());
-        refresh();
         QCOMPARE(t->gear.config->cursor().shape(), Qt::PointingHandCursor);
         t->b6->click();
         QCOMPARE(t->jogar->text(), QStringLiteral("Escolher Modo"));
@@ -665,7 +654,6 @@ private slots:
             openTable(100, "Cara");
             const auto before = configSnapshot();
             t->b8->click();
-            refresh();
             QVERIFY2(configSnapshot() == before, what);
             for (const QString& e : errors())
                 QVERIFY2(e.size() < 300, qPrintable(c.name + ": " + e.left(300)));
@@ -675,15 +663,15 @@ private slots:
 
             // Counts at their limit stay there.
             if (c.file == "apostas" && c.bytes == "2147483647") {
-                randomToss(coin::CaraFace);
+                randomToss(coin::Face::Cara);
                 QVERIFY2(game().bets == INT_MAX, what);
             }
             // Reset, choose a mode, toss: the table plays on.
             t->b6->click();
             scriptMode(1);
-            t->jogarClick();
+            clickJogar();
             QVERIFY2(t->jogar->text() == QLatin1String("Jogar Moeda"), what);
-            randomToss(coin::CaraFace);
+            randomToss(coin::Face::Cara);
             QVERIFY2(t->PageControl1->isVisible(), what);
             QVERIFY2(t->jogar->cursor().shape() == Qt::PointingHandCursor, what);
             t->close();
@@ -752,7 +740,6 @@ private slots:
             sendKey(t, QEvent::KeyPress, Qt::Key_Return, true);
         }
         sendKey(t, QEvent::KeyRelease, Qt::Key_Return);
-        refresh();
         QVERIFY(!game().tossRunning && tossTimersOff());
         QCOMPARE(env->random->reseeds, 1);
         QCOMPARE(game().bets, 1);
@@ -771,7 +758,7 @@ private slots:
 
         // Mid-toss: the real press stops the coin; the repeats neither warn nor start or stop
         // anything more.
-        t->jogarClick();
+        clickJogar();
         QVERIFY(game().tossRunning && game().playerStop);
         fire(t->gira1); // `coroa` showing
         holdKey(t, Qt::Key_Space, 15);
@@ -912,11 +899,12 @@ private slots:
         QCOMPARE(env->quits, 1);
     }
 
-    void refreshWritesNothingWhenNothingChanged()
+    // ---- Drawing the record ------------------------------------------------------------------
+
+    void drawingAnUnchangedRecordWritesNothing()
     {
         openTable(100, "Cara");
-        refresh();
-        // Count the label repaints a refresh asks for: none when the record is unchanged.
+        // Count the label repaints a redraw asks for: none when the record is unchanged.
         int updates = 0;
         struct Counter : QObject {
             int* n;
@@ -924,23 +912,161 @@ private slots:
             bool eventFilter(QObject*, QEvent* e) override
             {
                 if (e->type() == QEvent::FontChange || e->type() == QEvent::Resize
-                    || e->type() == QEvent::CursorChange || e->type() == QEvent::PaletteChange)
+                    || e->type() == QEvent::CursorChange || e->type() == QEvent::PaletteChange
+                    || e->type() == QEvent::Show || e->type() == QEvent::Hide)
                     ++*n;
                 return false;
             }
         } counter(&updates);
         for (QWidget* w : {static_cast<QWidget*>(t->ldinheiro), static_cast<QWidget*>(t->lapostas),
                            static_cast<QWidget*>(t->o), static_cast<QWidget*>(t->c), static_cast<QWidget*>(t->shape),
-                           static_cast<QWidget*>(t->parar), static_cast<QWidget*>(t->gear.config)})
+                           static_cast<QWidget*>(t->parar), static_cast<QWidget*>(t->gear.config),
+                           static_cast<QWidget*>(t->jogar), static_cast<QWidget*>(t->coroa),
+                           static_cast<QWidget*>(t->position)})
             w->installEventFilter(&counter);
         const QString text = t->ldinheiro->text();
         for (int i = 0; i < 50; ++i)
-            refresh();
+            coin::recordChanged();
         QCOMPARE(updates, 0);
         QCOMPARE(t->ldinheiro->text(), text);
         game().money = 2.5;
-        refresh();
+        coin::recordChanged();
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 2,5"));
+    }
+
+    // In these tests no timer ticks by itself, and nothing below lets the event loop run between
+    // a change and its check: what the labels show, they show in the same turn.
+    void theLabelsFollowTheRecordWithoutATick()
+    {
+        QVERIFY(Timer::manualMode());
+        int verificaTicks = 0;
+        connect(t->verifica, &Timer::timeout, this, [&] { ++verificaTicks; });
+        openTable(50, "Coroa");
+        QCOMPARE(t->o->text(), QStringLiteral("Coroa"));
+        {
+            coin::ChangeScope change;
+            game().wins = 7;
+            game().losses = 3;
+            game().bets = 10;
+            game().money = -0.3;
+            game().side = QStringLiteral("Cara");
+        }
+        QCOMPARE(t->lganhou->text(), QStringLiteral("7"));
+        QCOMPARE(t->lperdeu->text(), QStringLiteral("3"));
+        QCOMPARE(t->lapostas->text(), QStringLiteral("10"));
+        QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,3"));
+        QCOMPARE(t->o->text(), QStringLiteral("Cara"));
+
+        // A player-stop toss, clicked through: each step shows as it happens.
+        scriptMode(2);
+        clickJogar();
+        QCOMPARE(t->jogar->text(), QStringLiteral("Jogar Moeda"));
+        QCOMPARE(t->c->width(), t->jogar->width() + 4);
+        QCOMPARE(t->parar->cursor().shape(), Qt::ForbiddenCursor);
+        clickJogar();
+        QCOMPARE(coin::phase(game()), coin::Phase::PlayerToss);
+        QCOMPARE(t->position->value(), 150);
+        QCOMPARE(t->parar->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(t->jogar->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(t->gear.config->cursor().shape(), Qt::ArrowCursor);
+        fire(t->gira1);
+        QCOMPARE(game().showing, coin::Face::Coroa);
+        QVERIFY(!t->coroa->isHidden());
+        clickParar();
+        // Coroa up, "Cara" chosen: a loss of 0,50.
+        QCOMPARE(t->lperdeu->text(), QStringLiteral("4"));
+        QCOMPARE(t->lapostas->text(), QStringLiteral("11"));
+        QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,8"));
+        QVERIFY(!t->coroa->isHidden());
+        QCOMPARE(t->parar->cursor().shape(), Qt::ForbiddenCursor);
+        QCOMPARE(t->jogar->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(t->gear.config->cursor().shape(), Qt::PointingHandCursor);
+
+        // The side chosen on the side screen reaches the sentence at once.
+        frm_CoC2->RadioButton2->setChecked(true);
+        QTest::mousePress(frm_CoC2->Label6, Qt::LeftButton);
+        QCOMPARE(game().side, QStringLiteral("Coroa"));
+        QCOMPARE(t->o->text(), QStringLiteral("Coroa"));
+
+        // Reset empties the bar and brings back the mode dialog, also at once.
+        t->PageControl1->setCurrentWidget(t->TabSheet3);
+        QTest::mouseClick(t->b6, Qt::LeftButton);
+        QCOMPARE(t->jogar->text(), QStringLiteral("Escolher Modo"));
+        QCOMPARE(t->position->value(), 0);
+        QVERIFY(t->coroa->isHidden());
+        QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ 0"));
+        QCOMPARE(verificaTicks, 0);
+    }
+
+    // While nothing moves, no timer of a coin screen fires more than ten times a second; a toss
+    // runs its own fast timers only while it runs. Measured for real: the coin screens' timers
+    // are started on the clock for a while, with every tick and timer event counted.
+    void anIdleTableWakesNothingFasterThanTenTimesASecond()
+    {
+        openTable(100, "Coroa");
+        chooseMode(1);
+        randomToss(coin::Face::Coroa); // one toss played, then the table rests
+        const QList<QWidget*> screens = {t, frm_CoC1, frm_CoC2, coc_modo};
+        QList<Timer*> timers;
+        for (QWidget* screen : screens)
+            timers += screen->findChildren<Timer*>();
+        QVERIFY(timers.size() >= 8);
+        for (Timer* timer : timers)
+            QVERIFY2(!timer->enabled() || timer->effectiveInterval() >= 100, qPrintable(timer->objectName()));
+
+        QMap<QString, int> ticks;
+        for (Timer* timer : timers)
+            connect(timer, &Timer::timeout, this, [&ticks, timer] { ++ticks[timer->objectName()]; });
+        struct TimerEvents : QObject {
+            QList<QWidget*> screens;
+            QMap<QString, int> count;
+            bool eventFilter(QObject* o, QEvent* e) override
+            {
+                if (e->type() == QEvent::Timer)
+                    for (QObject* p = o; p; p = p->parent())
+                        if (screens.contains(p)) {
+                            ++count[o->metaObject()->className() + QStringLiteral(" ") + o->objectName()];
+                            break;
+                        }
+                return false;
+            }
+        } events;
+        events.screens = screens;
+        // Runs the coin screens' timers on the clock for `ms` milliseconds.
+        auto runFor = [&](int ms) {
+            ticks.clear();
+            events.count.clear();
+            qApp->installEventFilter(&events);
+            Timer::setManualMode(false);
+            for (Timer* timer : timers)
+                if (timer->enabled()) { // starts the clock of a timer made in manual mode
+                    timer->setEnabled(false);
+                    timer->setEnabled(true);
+                }
+            QTest::qWait(ms);
+            Timer::setManualMode(true);
+            for (Timer* timer : timers)
+                if (timer->enabled()) {
+                    timer->setEnabled(false);
+                    timer->setEnabled(true);
+                }
+            qApp->removeEventFilter(&events);
+        };
+
+        runFor(500);
+        for (auto it = ticks.begin(); it != ticks.end(); ++it)
+            QVERIFY2(it.value() <= 5, qPrintable(QStringLiteral("%1 ticked %2 times").arg(it.key()).arg(it.value())));
+        for (auto it = events.count.begin(); it != events.count.end(); ++it)
+            QVERIFY2(it.value() <= 5, qPrintable(QStringLiteral("%1: %2 timer events").arg(it.key()).arg(it.value())));
+        QCOMPARE(t->lapostas->text(), QStringLiteral("1"));
+
+        // The same measure sees a toss's timers: its countdown runs while it runs.
+        env->random->script = {0};
+        clickJogar();
+        runFor(300);
+        QVERIFY2(ticks.value("aleatorio") > 5, qPrintable(QString::number(ticks.value("aleatorio"))));
+        QVERIFY(ticks.value("gira1") + ticks.value("gira2") >= 1);
+        QCOMPARE(t->position->value(), game().countdown);
     }
 };
 
