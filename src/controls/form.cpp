@@ -25,6 +25,16 @@ constexpr const char* kWatched = "zorStateWatched";
 constexpr int kAnswerWaitMs = 3000;
 
 // See keepFixedWindowsUnmaximised.
+//
+// Why the undo and not simply no maximise button on Wayland: where the compositor leaves the
+// title bar to the program (weston, GNOME's mutter: no server-side decorations), Qt 6.4 draws it
+// with its one decoration plugin ("bradient", the only one qt6-wayland ships), which paints
+// close, maximise and minimise on every window and never reads the window's flags or size
+// limits. Its base class is private to QtWaylandClient, whose private headers Debian does not
+// ship, so no decoration of our own can stand in for it. What the program controls it sets: the
+// flags name no maximise, and every window gives the compositor the same minimum and maximum
+// size, so a compositor that draws the title bars itself (KWin, wlroots ones) offers no maximise.
+// On X11 the window manager reads the same flags and limits and offers no maximise either.
 class FixedSizeKeeper final : public QObject {
 public:
     using QObject::QObject;

@@ -8,7 +8,12 @@
 # full-screen fixed window comes back without the compositor ending the connection, and dialogs
 # open with their opener as parent.
 #
-# Then the program plays in weston's X11 backend nested in a private Xvfb, driven by xdotool.
+# Then the program plays in weston's X11 backend nested in a private Xvfb, driven by xdotool:
+# the title bar's maximise button leaves the menu as it was; Enter opens the game chooser, whose
+# keys open the coin value screen, the slot machine and the Blackjack table (Enter there brings
+# up the bet dialog), each closed by its title bar's close button back to the chooser, and the
+# chooser goes back to the menu; every window gives the compositor the same minimum and maximum
+# size; SIGTERM ends the program with status 0 and it logs none of Qt's warnings.
 #
 # The protocol traffic (WAYLAND_DEBUG=client) tells what the program asked the compositor for;
 # every other line it writes is checked for warnings.
@@ -159,15 +164,279 @@ check "the program logs no warning of Qt's" [ -z "$warnings" ]
 sed 's/^/#   /' "$WORK/messages.log" | head -n 20
 
 # ---------------------------------------------------------------------------------------------
-# Played: weston's X11 backend in a private Xvfb takes the keys xdotool sends and hands them to
-# the focused window. Enter on the main menu opens the game chooser; SIGTERM then ends the
-# program with status 0 (windows left over as Qt closed its Wayland connection once corrupted
-# the heap at exit).
+# Played: weston's X11 backend in a private Xvfb takes the pointer and the keys xdotool sends
+# and hands them to the Wayland window under the pointer or with the keyboard focus. The nested
+# compositor runs with its debug protocol (--debug), whose scene graph tells which of the
+# program's windows it shows and where: every step waits for the window it expects there.
+#
+# Qt 6.4 draws the title bars itself here (weston offers no server-side decorations), and its
+# only title bar, "bradient", paints close, maximise and minimise on every window whatever the
+# window's flags and size limits. So the run checks what the program controls: every window
+# tells the compositor the same minimum and maximum size (a compositor that draws the title bar
+# itself then offers no maximise), and a click on the maximise button Qt draws leaves the window
+# as it was, the program running.
 # shellcheck source=SCRIPTDIR/xsession.sh
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
-if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && xs_start; then
+CHOOSER_TITLE="Cassino ZOR - Jogos"
+COIN_TITLE='Cassino ZOR   -   —¤÷(`[¤*   Cå®å  øü  Cørøå   *¤]´)÷¤—'
+# shellcheck disable=SC2016  # the backquotes are letters of the title
+SLOT_TITLE='Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.-~*´¨¯¨`*·~-.¸'
+BLACKJACK_TITLE='Cassino ZOR   -    (¯`·._.·[ßlå¢kJå¢k]·._.·´¯)'
+BET_TITLE="Faça sua aposta"
+OUTCOME_TITLES=("Você ganhou !" "Você perdeu !" "Empate !" "Que pena ! Você estourou !" "Black Jack - 21 na Mosca")
+# Qt's title bar is 30 px high; its buttons are 18 px squares, 6 px from its top, the close
+# button 8 px from the window's right edge, maximise and minimise 5 px apart to its left.
+CLOSE_DX=17
+MAXIMISE_DX=40
+BUTTON_DY=15
+
+# views: the program's windows that the nested compositor shows, one line each:
+# "x1 y1 x2 y2<TAB>title", in the compositor's coordinates, title bar and border included.
+views() {
+    XDG_RUNTIME_DIR=$RUNTIME WAYLAND_DISPLAY=$NESTED timeout 5 weston-debug scene-graph 2>/dev/null |
+        awk -v pid="$APP_PID" '
+            /role xdg_toplevel, PID / {
+                want = 0
+                if (index($0, "PID " pid ",") == 0) next
+                i = index($0, "top-level window \047")
+                if (i == 0) next
+                t = substr($0, i + 18)
+                j = index(t, "\047 of ")
+                if (j == 0) j = index(t, "\047,")
+                title = substr(t, 1, j - 1)
+                want = 1
+                next
+            }
+            want && /position:/ {
+                gsub(/[(),]/, " ")
+                printf "%s %s %s %s\t%s\n", $2, $3, $5, $6, title
+                want = 0
+            }'
+}
+# view_of <title>: "x1 y1 x2 y2" of the window with exactly that title, if it is shown.
+view_of() {
+    local geo t
+    while IFS=$'\t' read -r geo t; do
+        [ "$t" = "$1" ] && { echo "$geo"; return 0; }
+    done < <(views)
+    return 1
+}
+# wait_view <title> <ms>: waits for the window to be shown; prints its place.
+wait_view() {
+    local deadline=$(($(now_ms) + $2))
+    while :; do
+        view_of "$1" && return 0
+        kill -0 "$APP_PID" 2>/dev/null || return 1
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+# wait_no_view <title> <ms>: waits until the window is no longer shown.
+wait_no_view() {
+    local deadline=$(($(now_ms) + $2))
+    while :; do
+        view_of "$1" >/dev/null || return 0
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+# logged <extended regex> <ms>: waits until the program's output has a matching line.
+logged() {
+    local deadline=$(($(now_ms) + $2))
+    while :; do
+        grep -qE -- "$1" "$LOG" && return 0
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+# logged_after <regex>... <ms>: waits until the program's output has lines matching the regexes
+# in that order.
+logged_after() {
+    local regexes=("${@:1:$#-1}") deadline=$(($(now_ms) + ${*: -1}))
+    while :; do
+        awk -v list="$(printf '%s\n' "${regexes[@]}")" '
+            BEGIN { n = split(list, r, "\n"); k = 1 }
+            k <= n && $0 ~ r[k] { k++ }
+            END { exit !(k > n) }' "$LOG" && return 0
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+# press_at <x> <y>: a click at that point of the compositor's output. Weston's X11 backend moves
+# its pointer by the X pointer's relative motion, clamped at the output's edges, and puts it
+# where the X pointer is only when it comes into the output's window: so the pointer leaves the
+# window first and comes back in at the point.
+press_at() {
+    xdotool mousemove 0 0 mousemove $((WX + $1)) $((WY + $2))
+    sleep 0.1
+    xdotool click 1
+}
+# close_box <title>: clicks the close button of the window's title bar.
+close_box() {
+    local x1 y1 x2 y2
+    read -r x1 y1 x2 y2 < <(view_of "$1") || return 1
+    press_at $((x2 - CLOSE_DX)) $((y1 + BUTTON_DY))
+}
+# colours <title>: the number of colours in the window's client area on the X screen (the title
+# bar and border left out); a window mapped without its picture has a handful.
+colours() {
+    local x1 y1 x2 y2
+    read -r x1 y1 x2 y2 < <(view_of "$1") || { echo 0; return; }
+    import -window root png:- 2>/dev/null |
+        convert - -crop "$((x2 - x1 - 6))x$((y2 - y1 - 33))+$((WX + x1 + 3))+$((WY + y1 + 30))" +repage \
+            -format %k info: 2>/dev/null || echo 0
+}
+# painted <title> <colours>: waits up to 3 s for the window to show at least that many colours;
+# prints the last count.
+painted() {
+    local n deadline=$(($(now_ms) + 3000))
+    while :; do
+        n=$(colours "$1")
+        if [ "${n:-0}" -ge "$2" ] || [ "$(now_ms)" -ge "$deadline" ]; then
+            echo "${n:-0}"
+            return
+        fi
+        sleep 0.2
+    done
+}
+# shown_others: the titles shown besides the one given, for the result lines.
+shown_others() { views | cut -f2 | grep -vxF -- "$1" | paste -sd '|'; }
+# sizes_fixed: every window the program showed gave the compositor the same minimum and maximum
+# size when it was made, and has them again at the end (the window is given room while the
+# compositor holds it maximised, and its limits back after); prints "<windows> <otherwise>".
+sizes_fixed() {
+    awk '
+        match($0, /get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
+            split(substr($0, RSTART, RLENGTH), a, /[@)]/)
+            id = a[2]
+            fresh[id] = 1
+            n++
+            next
+        }
+        match($0, /xdg_toplevel@[0-9]+\.set_(min|max)_size\([0-9]+, [0-9]+\)/) {
+            s = substr($0, RSTART, RLENGTH)
+            split(s, a, /[@.]/)
+            id = a[2]
+            v = substr(s, index(s, "("))
+            if (s ~ /set_min_size/) { min[id] = v; next }
+            max[id] = v
+            if (fresh[id] && min[id] != v) bad++
+            fresh[id] = 0
+        }
+        END {
+            for (id in max) if (min[id] != max[id]) bad++
+            print n + 0, bad + 0
+        }' "$LOG"
+}
+
+# leave_game <title>: closes the game's window by its close button; a settled hand's dialog
+# that comes up first is closed the same way. Waits for the chooser.
+leave_game() {
+    local i o
+    for i in 1 2 3; do
+        close_box "$1"
+        wait_view "$CHOOSER_TITLE" 3000 >/dev/null && wait_no_view "$1" 2000 && return 0
+        for o in "${OUTCOME_TITLES[@]}"; do
+            view_of "$o" >/dev/null && { close_box "$o"; wait_no_view "$o" 2000; }
+        done
+    done
+    return 1
+}
+
+# open_game <what> <title> <keys...>: the keys on the chooser open the game's first screen.
+open_game() {
+    local what=$1 title=$2 n
+    shift 2
+    xdotool key "$@"
+    if wait_view "$title" 6000 >/dev/null && wait_no_view "$CHOOSER_TITLE" 2000; then
+        ok "played: $* on the chooser open the $what, the chooser hidden"
+        n=$(painted "$title" 1000)
+        check "played: the $what shows its picture ($n colours)" [ "$n" -ge 1000 ]
+        return 0
+    fi
+    not_ok "played: $* on the chooser open the $what, the chooser hidden (shown: $(shown_others ""))"
+    return 1
+}
+
+played() {
+    local geo x1 y1 x2 y2 back t n
+    if ! geo=$(wait_view "$MENU_TITLE" 15000); then
+        not_ok "played: the main menu is shown in the nested compositor"
+        return
+    fi
+    ok "played: the main menu is shown in the nested compositor"
+    n=$(painted "$MENU_TITLE" 1000)
+    check "played: the menu shows its picture ($n colours)" [ "$n" -ge 1000 ]
+    read -r x1 y1 x2 y2 <<<"$geo"
+    check "played: the menu's window is its client area with Qt's title bar and border ($((x2 - x1))x$((y2 - y1)))" \
+        [ "$((x2 - x1))x$((y2 - y1))" = "806x561" ]
+
+    # The maximise button of Qt's title bar: the window asks to be maximised, is asked back at
+    # once and ends where it was, at its size.
+    press_at $((x2 - MAXIMISE_DX)) $((y1 + BUTTON_DY))
+    if logged 'xdg_toplevel@[0-9]+\.set_maximized\(\)' 3000; then
+        ok "played: a click on the title bar's maximise button reaches the program"
+        check "played: the compositor maximises the menu, which asks back to normal at once" \
+            logged_after 'set_maximized\(\)' 'xdg_toplevel@[0-9]+\.configure\([1-9][0-9]*, [1-9][0-9]*, .*\]\)' \
+            'unset_maximized\(\)' 3000
+        check "played: the menu has its fixed size again" \
+            logged_after 'unset_maximized\(\)' 'set_min_size\(800, 528\)' 'set_max_size\(800, 528\)' 3000
+        t=$(now_ms)
+        while [ $(($(now_ms) - t)) -lt 3000 ] && back=$(view_of "$MENU_TITLE") && [ "$back" != "$geo" ]; do
+            sleep 0.1
+        done
+        back=$(view_of "$MENU_TITLE")
+        check "played: the compositor shows the menu where it was, at its size ($back, before $geo)" [ "$back" = "$geo" ]
+        check "played: the program still runs after the maximise button" kill -0 "$APP_PID"
+    else
+        not_ok "played: a click on the title bar's maximise button reaches the program"
+    fi
+
+    xdotool key Return
+    if wait_view "$CHOOSER_TITLE" 6000 >/dev/null && wait_no_view "$MENU_TITLE" 2000; then
+        ok "played: Enter on the main menu opens the game chooser, the menu hidden"
+    else
+        not_ok "played: Enter on the main menu opens the game chooser, the menu hidden (shown: $(shown_others ""))"
+        return
+    fi
+
+    # Tab frames the first banner (the chooser frames none when shown), Down the next ones.
+    if open_game "coin value screen" "$COIN_TITLE" Tab space; then
+        check "played: the coin value screen's close button shows the chooser again" leave_game "$COIN_TITLE"
+    fi
+    view_of "$CHOOSER_TITLE" >/dev/null || return
+    if open_game "slot machine" "$SLOT_TITLE" Tab Down space; then
+        check "played: the slot machine's close button shows the chooser again" leave_game "$SLOT_TITLE"
+    fi
+    view_of "$CHOOSER_TITLE" >/dev/null || return
+    if open_game "Blackjack table" "$BLACKJACK_TITLE" Tab Down Down space; then
+        # Enter deals: the bet dialog, over the table; Enter there bets the amount shown.
+        xdotool key Return
+        if wait_view "$BET_TITLE" 3000 >/dev/null; then
+            ok "played: Enter on the table brings up \"$BET_TITLE\""
+            n=$(painted "$BET_TITLE" 100)
+            check "played: the bet dialog is painted ($n colours)" [ "$n" -ge 100 ]
+            check "played: the table is still shown under it" view_of "$BLACKJACK_TITLE"
+            xdotool key Return
+            check "played: Enter bets and closes the bet dialog" wait_no_view "$BET_TITLE" 3000
+        else
+            not_ok "played: Enter on the table brings up \"$BET_TITLE\" (shown: $(shown_others ""))"
+        fi
+        check "played: the table's close button shows the chooser again" leave_game "$BLACKJACK_TITLE"
+    fi
+    view_of "$CHOOSER_TITLE" >/dev/null || return
+    # Past the three banners to "Voltar para o Menu Principal".
+    xdotool key Tab Tab Tab Tab space
+    if wait_view "$MENU_TITLE" 4000 >/dev/null && wait_no_view "$CHOOSER_TITLE" 2000; then
+        ok "played: \"Voltar para o Menu Principal\" by keyboard shows the main menu again"
+    else
+        not_ok "played: \"Voltar para o Menu Principal\" by keyboard shows the main menu again (shown: $(shown_others ""))"
+    fi
+}
+
+if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston-debug >/dev/null && xs_start; then
     NESTED=zor-wayland-x11-$$
-    XDG_RUNTIME_DIR=$RUNTIME weston --no-config --backend=x11-backend.so --socket="$NESTED" \
+    XDG_RUNTIME_DIR=$RUNTIME weston --no-config --debug --backend=x11-backend.so --socket="$NESTED" \
         --idle-time=0 --width=1000 --height=740 >"$WORK/weston-x11.log" 2>&1 &
     NESTED_PID=$!
     for ((i = 0; i < 100; i++)); do
@@ -175,7 +444,15 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && xs_start; then
         kill -0 "$NESTED_PID" 2>/dev/null || break
         sleep 0.1
     done
-    if [ -S "$RUNTIME/$NESTED" ]; then
+    WX="" WY=""
+    # The nested compositor's output, on the X screen: its window (weston names no process on it).
+    t=$(now_ms)
+    while [ -S "$RUNTIME/$NESTED" ] && [ $(($(now_ms) - t)) -lt 5000 ]; do
+        wid=$(timeout 5 xdotool search --onlyvisible --class '^Weston Compositor$' 2>/dev/null | head -n 1)
+        [ -n "$wid" ] && { read -r WX WY < <(xs_origin "$wid"); break; }
+        sleep 0.1
+    done
+    if [ -n "$WX" ]; then
         rm -f "$H/Desktop/Cassino ZOR.desktop"
         LOG=$WORK/played.log
         (
@@ -186,17 +463,14 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && xs_start; then
                 "$PROG"
         ) >"$LOG" 2>&1 &
         APP_PID=$!
-        deadline=$(($(now_ms) + 8000))
-        while [ "$(now_ms)" -lt "$deadline" ] && kill -0 "$APP_PID" 2>/dev/null && ! titled "$MENU_TITLE"; do
-            sleep 0.1
-        done
-        check "played: the main menu is shown in the nested compositor" titled "$MENU_TITLE"
-        sleep 0.5
-        xdotool key Return
-        deadline=$(($(now_ms) + 4000))
-        while [ "$(now_ms)" -lt "$deadline" ] && ! titled "Cassino ZOR - Jogos"; do sleep 0.1; done
-        check "played: Enter on the main menu opens the game chooser" titled "Cassino ZOR - Jogos"
-        sleep 0.5
+        started=$(now_ms)
+        played
+        note "played for $(($(now_ms) - started)) ms"
+        read -r n bad < <(sizes_fixed)
+        check "played: every window the program showed gave the compositor the same minimum and maximum size ($n windows, $bad otherwise)" \
+            [ "${n:-0}" -gt 0 -a "${bad:-1}" = 0 ]
+        check "played: the compositor never ended the connection" \
+            bash -c "! grep -qE 'Protocol error|xdg_wm_base@[0-9]+: error|experienced a fatal error' '$LOG'"
         kill -TERM "$APP_PID" 2>/dev/null
         t=$(now_ms)
         while kill -0 "$APP_PID" 2>/dev/null && [ $(($(now_ms) - t)) -lt 2000 ]; do sleep 0.05; done
@@ -217,9 +491,10 @@ if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && xs_start; then
         sed 's/^/#   /' "$WORK/weston-x11.log" | tail -n 20
     fi
     end_process "$NESTED_PID"
+    NESTED_PID=""
     xs_stop
 else
-    not_ok "Xvfb and openbox start for the nested compositor"
+    not_ok "Xvfb, openbox and weston-debug are there for the nested compositor"
 fi
 
 # ---------------------------------------------------------------------------------------------
