@@ -1,27 +1,18 @@
 #include "shell/about_screens.h"
 
-#include "controls/form.h"
-#include "platform/guard.h"
-#include "settings/theme.h"
-
 #include <QShowEvent>
 
 // Cassino ------------------------------------------------------------------------------------
 
-Tcassino::Tcassino()
-{
-    layout();
-}
-
 void Tcassino::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tcassino::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tcassino::Button1Click()
@@ -46,20 +37,15 @@ const Tdesen::Author& Tdesen::author(int index)
     return authors[index];
 }
 
-Tdesen::Tdesen()
-{
-    layout();
-}
-
 void Tdesen::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tdesen::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tdesen::Button1Click()

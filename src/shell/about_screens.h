@@ -3,11 +3,11 @@
 // this one is fictional, and where its name comes from) and "Desenvolvedores" (the authors;
 // pointing at an author's name shows that author's details in three read-only fields).
 //
-// Controls keep the names of the layouts (about_screens_layout.cpp), which hold the texts,
-// pictures, frames and the event wiring.
-#include "controls/picture.h"
+// Both are made of the parts every text screen shares (shell/text_screen.h): window, themed
+// background, text lines, "Fechar" and the show handler. Controls keep the names of the layouts
+// (about_screens_layout.cpp), which hold the texts, pictures, frames and the event wiring.
 #include "controls/shape.h"
-#include "controls/widgets.h"
+#include "shell/text_screen.h"
 
 #include <QDialog>
 #include <QLineEdit>
@@ -53,7 +53,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };
 
 // "Desenvolvedores".
@@ -108,6 +108,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
     void showAuthor(int index);
+
+    zor::TextScreen screen_;
 };

@@ -1,30 +1,16 @@
 // Layouts of the two about screens: texts, pictures, frames, the read-only fields of the
-// developers screen and the event wiring. Texts are "Verdana" 8 point, headings bold.
+// developers screen and the event wiring. The window, the background, the text lines and
+// "Fechar" are the parts every text screen shares (shell/text_screen.h). Texts are "Verdana"
+// 8 point, headings bold.
 #include "shell/about_screens.h"
 
-#include "controls/focus_ring.h"
-#include "controls/form.h"
 #include "platform/guard.h"
+
+#include <QLineEdit>
 
 namespace {
 
 constexpr int kLineHeight = 16;
-
-zor::Label* textLine(QDialog* form, const char* name, QRect rect, bool bold, const QString& text,
-                     Qt::Alignment align = Qt::AlignLeft)
-{
-    auto* l = new zor::Label(form, QString::fromLatin1(name), text, rect);
-    l->setFont(zor::verdana(8, bold));
-    l->setAlignment(align | Qt::AlignVCenter);
-    return l;
-}
-
-zor::Picture* background(QDialog* form, const QString& picture)
-{
-    auto* p = new zor::Picture(form, QStringLiteral("graconf"), QRect(QPoint(0, 0), form->size()));
-    p->setLayoutPicture(picture);
-    return p;
-}
 
 // A thin gold frame over a veil of white, so that the text inside stays readable on every theme.
 zor::Shape* frame(QDialog* form, const char* name, QRect rect)
@@ -35,21 +21,13 @@ zor::Shape* frame(QDialog* form, const char* name, QRect rect)
     return s;
 }
 
-zor::Button* closeButton(QDialog* form, int top)
-{
-    constexpr int w = 75;
-    auto* b = new zor::Button(form, QStringLiteral("Button1"), QStringLiteral("Fechar"),
-                              QRect((form->width() - w) / 2, top, w, 25));
-    b->setCursor(Qt::PointingHandCursor);
-    return b;
-}
-
 } // namespace
 
-void Tcassino::layout()
+Tcassino::Tcassino()
+    : screen_(this, {QStringLiteral("cassino"), QStringLiteral("O Cassino ZOR"), QSize(953, 575),
+                     zor::TitleButtons::CloseOnly, Qt::white, QStringLiteral("about/cassino_fundo.jpg")})
 {
-    zor::setupForm(this, QStringLiteral("cassino"), QStringLiteral("O Cassino ZOR"), QSize(953, 575));
-    graconf = background(this, QStringLiteral("about/cassino_fundo.jpg"));
+    graconf = screen_.background();
 
     Image1 = new zor::Picture(this, QStringLiteral("Image1"), QRect(16, 16, 320, 492));
     Image1->setLayoutPicture(QStringLiteral("about/cassino.jpg"));
@@ -59,7 +37,7 @@ void Tcassino::layout()
     // Four topics, one frame each; the lines of a frame start 14 pixels inside it.
     constexpr int fx = 352, fw = 585, tx = fx + 14, tw = fw - 28, step = 18;
     auto line = [this](const char* name, int top, bool bold, const QString& text) {
-        return textLine(this, name, QRect(tx, top, tw, kLineHeight), bold, text);
+        return screen_.addLine({name, QRect(tx, top, tw, kLineHeight), bold, text});
     };
 
     Shape1 = frame(this, "Shape1", QRect(fx, 78, fw, 106));
@@ -101,27 +79,26 @@ void Tcassino::layout()
     Label18 = line("Label18", 446 + 2 * step, false,
                    QStringLiteral("Quer conhecê-los ? Abra a tela dos Desenvolvedores no menu principal do jogo."));
 
-    Button1 = closeButton(this, 534);
-    new zor::FocusRing(this);
-    zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    Button1 = screen_.addFechar(534, [this] { Button1Click(); });
 }
 
-void Tdesen::layout()
+Tdesen::Tdesen()
+    : screen_(this, {QStringLiteral("desen"), QStringLiteral("Desenvolvedores"), QSize(688, 460),
+                     zor::TitleButtons::CloseOnly, Qt::white, QStringLiteral("about/desen_fundo.jpg")})
 {
-    zor::setupForm(this, QStringLiteral("desen"), QStringLiteral("Desenvolvedores"), QSize(688, 460));
-    graconf = background(this, QStringLiteral("about/desen_fundo.jpg"));
+    graconf = screen_.background();
     zor::on(graconf, &zor::Picture::mouseMoved, this, [this] { graconfMouseMove(); });
 
     const int tw = width() - 32;
-    Label1 = textLine(this, "Label1", QRect(16, 12, tw, kLineHeight), true, QStringLiteral("Quem somos ?"));
-    Label2 = textLine(this, "Label2", QRect(16, 30, tw, kLineHeight), false,
-                      QStringLiteral("Somos três alunos do 2º ano do curso Técnico em Informática da Escola Técnica Estadual Vale"));
-    Label3 = textLine(this, "Label3", QRect(16, 46, tw, kLineHeight), false,
-                      QStringLiteral("do Sabiá (uma escola que só existe neste jogo), turma B do período noturno. O Cassino ZOR"));
-    Label4 = textLine(this, "Label4", QRect(16, 62, tw, kLineHeight), false,
-                      QStringLiteral("foi o nosso trabalho de LP, orientado pelo professor Anselmo Quintiliano Borba."));
-    Label5 = textLine(this, "Label5", QRect(16, 90, tw, kLineHeight), true,
-                      QStringLiteral("Passe o Mouse encima para visualizar detalhes sobre os desenvolvedores: "));
+    Label1 = screen_.addLine({"Label1", QRect(16, 12, tw, kLineHeight), true, QStringLiteral("Quem somos ?")});
+    Label2 = screen_.addLine({"Label2", QRect(16, 30, tw, kLineHeight), false,
+                             QStringLiteral("Somos três alunos do 2º ano do curso Técnico em Informática da Escola Técnica Estadual Vale")});
+    Label3 = screen_.addLine({"Label3", QRect(16, 46, tw, kLineHeight), false,
+                             QStringLiteral("do Sabiá (uma escola que só existe neste jogo), turma B do período noturno. O Cassino ZOR")});
+    Label4 = screen_.addLine({"Label4", QRect(16, 62, tw, kLineHeight), false,
+                             QStringLiteral("foi o nosso trabalho de LP, orientado pelo professor Anselmo Quintiliano Borba.")});
+    Label5 = screen_.addLine({"Label5", QRect(16, 90, tw, kLineHeight), true,
+                             QStringLiteral("Passe o Mouse encima para visualizar detalhes sobre os desenvolvedores: ")});
 
     // One frame per author: portrait on top, the hover-sensitive name below it.
     auto card = [this](int i, zor::Shape*& shape, zor::Picture*& portrait, zor::Label*& name,
@@ -130,7 +107,7 @@ void Tdesen::layout()
         shape = frame(this, shapeName, QRect(x, 114, 190, 200));
         portrait = new zor::Picture(this, QString::fromLatin1(imageName), QRect(x + 35, 124, 120, 140));
         portrait->setLayoutPicture(QStringLiteral("about/dev%1.png").arg(i + 1));
-        name = textLine(this, labelName, QRect(x + 5, 274, 180, 18), true, author(i).name, Qt::AlignHCenter);
+        name = screen_.addLine({labelName, QRect(x + 5, 274, 180, 18), true, author(i).name, Qt::AlignHCenter});
         name->setCursor(Qt::CrossCursor);
     };
     card(0, Shape1, Image1, Label10, "Shape1", "Image1", "Label10");
@@ -148,23 +125,21 @@ void Tdesen::layout()
         e->setReadOnly(true);
         return e;
     };
-    Label6 = textLine(this, "Label6", QRect(95, 335, 44, kLineHeight), false, QStringLiteral("Idade: "));
+    Label6 = screen_.addLine({"Label6", QRect(95, 335, 44, kLineHeight), false, QStringLiteral("Idade: ")});
     e1 = field("e1", QRect(139, 332, 40, 21));
-    Label7 = textLine(this, "Label7", QRect(199, 335, 52, kLineHeight), false, QStringLiteral("E-mail: "));
+    Label7 = screen_.addLine({"Label7", QRect(199, 335, 52, kLineHeight), false, QStringLiteral("E-mail: ")});
     e2 = field("e2", QRect(251, 332, 250, 21));
-    Label8 = textLine(this, "Label8", QRect(521, 335, 26, kLineHeight), false, QStringLiteral("Nº:"));
+    Label8 = screen_.addLine({"Label8", QRect(521, 335, 26, kLineHeight), false, QStringLiteral("Nº:")});
     e3 = field("e3", QRect(547, 332, 46, 21));
     e1->setAccessibleName(QStringLiteral("Idade"));
     e2->setAccessibleName(QStringLiteral("E-mail"));
     e3->setAccessibleName(QStringLiteral("Nº"));
 
-    Label9 = textLine(this, "Label9", QRect(16, 374, tw, kLineHeight), true,
-                      QStringLiteral("Aperfeiçoamento do Jogo   ..:: Caça - Níquel ::.. 1.0"), Qt::AlignHCenter);
+    Label9 = screen_.addLine({"Label9", QRect(16, 374, tw, kLineHeight), true,
+                             QStringLiteral("Aperfeiçoamento do Jogo   ..:: Caça - Níquel ::.. 1.0"), Qt::AlignHCenter});
 
-    Button1 = closeButton(this, 418);
-    new zor::FocusRing(this);
+    Button1 = screen_.addFechar(418, [this] { Button1Click(); });
     Button1->setDefault(true);
     // The fields are read-only: the window opens with the focus on "Fechar".
     Button1->setFocus();
-    zor::on(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 }

@@ -1,28 +1,18 @@
 #include "shell/help_screens.h"
 
-#include "controls/form.h"
-#include "platform/guard.h"
-#include "settings/theme.h"
-
 #include <QShowEvent>
 
-
-// ajudamenu1 ----------------------------------------------------------------------------------
-
-Tajudamenu1::Tajudamenu1()
-{
-    layout();
-}
+// Every help screen shows and closes the same way, through the parts it is made of.
 
 void Tajudamenu1::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tajudamenu1::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tajudamenu1::Button1Click()
@@ -30,22 +20,15 @@ void Tajudamenu1::Button1Click()
     close();
 }
 
-// ajudacoc ------------------------------------------------------------------------------------
-
-Tajudacoc::Tajudacoc()
-{
-    layout();
-}
-
 void Tajudacoc::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tajudacoc::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tajudacoc::Button1Click()
@@ -53,22 +36,15 @@ void Tajudacoc::Button1Click()
     close();
 }
 
-// ajudacn -------------------------------------------------------------------------------------
-
-Tajudacn::Tajudacn()
-{
-    layout();
-}
-
 void Tajudacn::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tajudacn::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tajudacn::Button1Click()
@@ -76,22 +52,15 @@ void Tajudacn::Button1Click()
     close();
 }
 
-// ajudabj -------------------------------------------------------------------------------------
-
-Tajudabj::Tajudabj()
-{
-    layout();
-}
-
 void Tajudabj::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tajudabj::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tajudabj::Button1Click()
@@ -99,22 +68,15 @@ void Tajudabj::Button1Click()
     close();
 }
 
-// ajudaconf -----------------------------------------------------------------------------------
-
-Tajudaconf::Tajudaconf()
-{
-    layout();
-}
-
 void Tajudaconf::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    screen_.show(e, [this] { FormShow(); });
 }
 
 void Tajudaconf::FormShow()
 {
-    zor::applyTheme({graconf});
+    screen_.applyTheme();
 }
 
 void Tajudaconf::Button1Click()

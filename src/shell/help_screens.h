@@ -4,10 +4,11 @@
 // themed background and closes with "Fechar" or its close box; none of them reads or writes a
 // setting beyond the theme.
 //
-// Controls keep the names of the layouts (help_screens_layout.cpp), which hold the texts, their
-// places and the event wiring.
-#include "controls/picture.h"
-#include "controls/widgets.h"
+// The five are one code: each is its page of help_screens_layout.cpp (window, lines, the place of
+// "Fechar") laid out by the text screen parts they share (shell/text_screen.h); a class adds only
+// what is its own, the coin pictures of the heads-or-tails help. Controls keep the names of the
+// layouts (graconf, Label1 ..., Button1).
+#include "shell/text_screen.h"
 
 #include <QDialog>
 
@@ -18,18 +19,7 @@ public:
     Tajudamenu1();
 
     zor::Picture* graconf = nullptr;
-    zor::Label* Label1 = nullptr;
-    zor::Label* Label2 = nullptr;
-    zor::Label* Label3 = nullptr;
-    zor::Label* Label4 = nullptr;
-    zor::Label* Label5 = nullptr;
-    zor::Label* Label6 = nullptr;
-    zor::Label* Label7 = nullptr;
-    zor::Label* Label8 = nullptr;
-    zor::Label* Label9 = nullptr;
-    zor::Label* Label10 = nullptr;
-    zor::Label* Label11 = nullptr;
-    zor::Label* Label12 = nullptr;
+    QList<zor::Label*> lines; // Label1, Label2, ... in layout order
     zor::Button* Button1 = nullptr;
 
     void FormShow();
@@ -39,7 +29,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };
 
 // "Ajuda do Cara ou Coroa", with the two faces of a coin.
@@ -49,28 +39,9 @@ public:
     Tajudacoc();
 
     zor::Picture* graconf = nullptr;
-    zor::Label* Label1 = nullptr;
-    zor::Label* Label2 = nullptr;
-    zor::Label* Label3 = nullptr;
     zor::Picture* Image1 = nullptr; // the "Cara" face
     zor::Picture* Image2 = nullptr; // the "Coroa" face
-    zor::Label* Label4 = nullptr;
-    zor::Label* Label5 = nullptr;
-    zor::Label* Label6 = nullptr;
-    zor::Label* Label7 = nullptr;
-    zor::Label* Label8 = nullptr;
-    zor::Label* Label9 = nullptr;
-    zor::Label* Label10 = nullptr;
-    zor::Label* Label11 = nullptr;
-    zor::Label* Label12 = nullptr;
-    zor::Label* Label13 = nullptr;
-    zor::Label* Label14 = nullptr;
-    zor::Label* Label15 = nullptr;
-    zor::Label* Label16 = nullptr;
-    zor::Label* Label17 = nullptr;
-    zor::Label* Label18 = nullptr;
-    zor::Label* Label19 = nullptr;
-    zor::Label* Label20 = nullptr;
+    QList<zor::Label*> lines; // Label1, Label2, ... in layout order
     zor::Button* Button1 = nullptr;
 
     void FormShow();
@@ -80,7 +51,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };
 
 // "Ajuda do Caça-Níquel".
@@ -90,21 +61,7 @@ public:
     Tajudacn();
 
     zor::Picture* graconf = nullptr;
-    zor::Label* Label1 = nullptr;
-    zor::Label* Label2 = nullptr;
-    zor::Label* Label3 = nullptr;
-    zor::Label* Label4 = nullptr;
-    zor::Label* Label5 = nullptr;
-    zor::Label* Label6 = nullptr;
-    zor::Label* Label7 = nullptr;
-    zor::Label* Label8 = nullptr;
-    zor::Label* Label9 = nullptr;
-    zor::Label* Label10 = nullptr;
-    zor::Label* Label11 = nullptr;
-    zor::Label* Label12 = nullptr;
-    zor::Label* Label13 = nullptr;
-    zor::Label* Label14 = nullptr;
-    zor::Label* Label15 = nullptr;
+    QList<zor::Label*> lines; // Label1, Label2, ... in layout order
     zor::Button* Button1 = nullptr;
 
     void FormShow();
@@ -114,29 +71,17 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };
 
-// "Ajuda do BlackJack(Jogo do 21)".
+// "Ajuda do BlackJack(Jogo do 21)", with the keys of the table as its last line.
 class Tajudabj final : public QDialog {
     Q_OBJECT
 public:
     Tajudabj();
 
     zor::Picture* graconf = nullptr;
-    zor::Label* Label1 = nullptr;
-    zor::Label* Label2 = nullptr;
-    zor::Label* Label3 = nullptr;
-    zor::Label* Label4 = nullptr;
-    zor::Label* Label5 = nullptr;
-    zor::Label* Label6 = nullptr;
-    zor::Label* Label7 = nullptr;
-    zor::Label* Label8 = nullptr;
-    zor::Label* Label9 = nullptr;
-    zor::Label* Label10 = nullptr;
-    zor::Label* Label11 = nullptr;
-    zor::Label* Label12 = nullptr;
-    zor::Label* Label13 = nullptr; // the keys of the table
+    QList<zor::Label*> lines; // Label1, Label2, ... in layout order
     zor::Button* Button1 = nullptr;
 
     void FormShow();
@@ -146,7 +91,7 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };
 
 // "Ajuda de Configurações", opened by the configuration screen.
@@ -156,20 +101,7 @@ public:
     Tajudaconf();
 
     zor::Picture* graconf = nullptr;
-    zor::Label* Label1 = nullptr;
-    zor::Label* Label2 = nullptr;
-    zor::Label* Label3 = nullptr;
-    zor::Label* Label4 = nullptr;
-    zor::Label* Label5 = nullptr;
-    zor::Label* Label6 = nullptr;
-    zor::Label* Label7 = nullptr;
-    zor::Label* Label8 = nullptr;
-    zor::Label* Label9 = nullptr;
-    zor::Label* Label10 = nullptr;
-    zor::Label* Label11 = nullptr;
-    zor::Label* Label12 = nullptr;
-    zor::Label* Label13 = nullptr;
-    zor::Label* Label14 = nullptr;
+    QList<zor::Label*> lines; // Label1, Label2, ... in layout order
     zor::Button* Button1 = nullptr;
 
     void FormShow();
@@ -179,5 +111,5 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    void layout();
+    zor::TextScreen screen_;
 };

@@ -7,124 +7,133 @@
 #include <QKeyEvent>
 #include <QShowEvent>
 
-namespace {
+namespace zor::bj {
 
-bool isSpaceOrEnter(const QKeyEvent* e)
+void OutcomeParts::show(QShowEvent* e, const std::function<void()>& formShow) const
 {
-    return e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter;
+    runShowHandler(dialog_, e, formShow);
 }
 
-// Space and Enter close the dialog; every other key, Esc included, does nothing.
-void closeOnSpaceOrEnter(QDialog* d, QKeyEvent* e)
+void OutcomeParts::applyTheme() const
+{
+    zor::applyTheme({graconf});
+}
+
+void OutcomeParts::keyPress(QKeyEvent* e, const std::function<void(QKeyEvent*)>& formKeyDown) const
+{
+    if (formKeyDown)
+        guarded([&] { formKeyDown(e); });
+    e->accept();
+}
+
+void OutcomeParts::closeOnSpaceOrEnter(QKeyEvent* e) const
 {
     e->accept();
-    if (isSpaceOrEnter(e))
-        d->close();
+    if (e->key() == Qt::Key_Space || e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter)
+        dialog_->close();
 }
 
-} // namespace
+} // namespace zor::bj
 
-// ---- ganhou -----------------------------------------------------------------------------------
+// Every outcome dialog shows and takes its keys through the parts it is made of.
+
+// ---- ganhou --------------------------------------------------------------------------------
 
 void Tganhou::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    parts_.show(e, [this] { FormShow(); });
 }
 
 void Tganhou::keyPressEvent(QKeyEvent* e)
 {
-    zor::guarded([&] { FormKeyDown(e); });
-    e->accept();
+    parts_.keyPress(e, [this](QKeyEvent* k) { FormKeyDown(k); });
 }
 
 void Tganhou::FormShow()
 {
-    zor::applyTheme({graconf});
+    parts_.applyTheme();
 }
 
 void Tganhou::FormKeyDown(QKeyEvent* e)
 {
-    closeOnSpaceOrEnter(this, e);
+    parts_.closeOnSpaceOrEnter(e);
 }
 
-// ---- perdeu -----------------------------------------------------------------------------------
+// ---- perdeu --------------------------------------------------------------------------------
 
 void Tperdeu::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [] {});
+    parts_.show(e, [] {});
 }
 
 void Tperdeu::keyPressEvent(QKeyEvent* e)
 {
-    zor::guarded([&] { FormKeyDown(e); });
-    e->accept();
+    parts_.keyPress(e, [this](QKeyEvent* k) { FormKeyDown(k); });
 }
 
 void Tperdeu::FormKeyDown(QKeyEvent* e)
 {
-    closeOnSpaceOrEnter(this, e);
+    parts_.closeOnSpaceOrEnter(e);
 }
 
-// ---- empate -----------------------------------------------------------------------------------
+// ---- empate --------------------------------------------------------------------------------
 
 void Tempate::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    parts_.show(e, [this] { FormShow(); });
 }
 
 void Tempate::keyPressEvent(QKeyEvent* e)
 {
-    zor::guarded([&] { FormKeyDown(e); });
-    e->accept();
+    parts_.keyPress(e, [this](QKeyEvent* k) { FormKeyDown(k); });
 }
 
 void Tempate::FormShow()
 {
-    zor::applyTheme({graconf});
+    parts_.applyTheme();
 }
 
 void Tempate::FormKeyDown(QKeyEvent* e)
 {
-    closeOnSpaceOrEnter(this, e);
+    parts_.closeOnSpaceOrEnter(e);
 }
 
-// ---- frm_estourou -----------------------------------------------------------------------------
+// ---- frm_estourou --------------------------------------------------------------------------
 
 void Tfrm_estourou::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [this] { FormShow(); });
+    parts_.show(e, [this] { FormShow(); });
 }
 
 void Tfrm_estourou::keyPressEvent(QKeyEvent* e)
 {
-    zor::guarded([&] { FormKeyDown(e); });
-    e->accept();
+    parts_.keyPress(e, [this](QKeyEvent* k) { FormKeyDown(k); });
 }
 
 void Tfrm_estourou::FormShow()
 {
-    zor::applyTheme({graconf});
+    parts_.applyTheme();
 }
 
 void Tfrm_estourou::FormKeyDown(QKeyEvent* e)
 {
-    closeOnSpaceOrEnter(this, e);
+    parts_.closeOnSpaceOrEnter(e);
 }
 
-// ---- certo ------------------------------------------------------------------------------------
+// ---- certo ---------------------------------------------------------------------------------
 
 void Tcerto::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
-    zor::runShowHandler(this, e, [] {});
+    parts_.show(e, [] {});
 }
 
 void Tcerto::keyPressEvent(QKeyEvent* e)
 {
     // No key closes it, so that a deal key still held down cannot sweep the news of a 21 away.
-    e->accept();
+    parts_.keyPress(e, {});
 }
