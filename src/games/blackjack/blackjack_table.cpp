@@ -19,64 +19,8 @@
 #include <QKeyEvent>
 #include <QRegularExpression>
 #include <QLabel>
-#include <QLinearGradient>
 #include <QMouseEvent>
-#include <QPainter>
 #include <QShowEvent>
-
-namespace zor::bj {
-
-StatusPanels::StatusPanels(QWidget* parent, const QString& name, QRect rect, const QList<int>& widths)
-    : QWidget(parent)
-{
-    setObjectName(name);
-    setGeometry(rect);
-    setMouseTracking(true);
-    int x = 0;
-    for (int i = 0; i < widths.size(); ++i) {
-        // The last panel takes what is left of the bar.
-        const int w = i + 1 == widths.size() ? rect.width() - x : widths[i];
-        auto* l = new QLabel(this);
-        l->setObjectName(QStringLiteral("%1_%2").arg(name).arg(i));
-        l->setTextFormat(Qt::PlainText);
-        l->setAlignment(Qt::AlignCenter);
-        l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        l->setGeometry(x + 1, 2, w - 2, rect.height() - 3);
-        l->setAttribute(Qt::WA_TransparentForMouseEvents);
-        panels_ << l;
-        x += w;
-    }
-}
-
-void StatusPanels::setPanel(int i, const QString& text)
-{
-    if (i < 0 || i >= panels_.size() || panels_[i]->text() == text)
-        return;
-    panels_[i]->setText(text);
-}
-
-QString StatusPanels::panel(int i) const
-{
-    return i >= 0 && i < panels_.size() ? panels_[i]->text() : QString();
-}
-
-void StatusPanels::mouseMoveEvent(QMouseEvent*)
-{
-    emit mouseMoved();
-}
-
-void StatusPanels::paintEvent(QPaintEvent*)
-{
-    QPainter p(this);
-    QLinearGradient g(0, 0, 0, height());
-    g.setColorAt(0, QColor(0xF4, 0xF2, 0xEC));
-    g.setColorAt(1, QColor(0xD8, 0xD4, 0xCA));
-    p.fillRect(rect(), g);
-    p.setPen(QColor(0xA0, 0x9C, 0x92));
-    p.drawLine(0, 0, width(), 0);
-}
-
-} // namespace zor::bj
 
 using zor::bj::Outcome;
 

@@ -16,6 +16,7 @@
 // controls lie on `body`, the client area below the menu bar, in the layout's coordinates.
 #include "controls/picture.h"
 #include "controls/shape.h"
+#include "controls/status_panels.h"
 #include "controls/widgets.h"
 #include "games/blackjack/blackjack_rules.h"
 
@@ -26,31 +27,6 @@
 class QMenuBar;
 class QMenu;
 class QAction;
-
-namespace zor::bj {
-
-// The status bar's row of panels, each a centred text in a sunken frame; the last one takes
-// the rest of the width. A panel is written only when its text changes.
-class StatusPanels : public QWidget {
-    Q_OBJECT
-public:
-    StatusPanels(QWidget* parent, const QString& name, QRect rect, const QList<int>& widths);
-    void setPanel(int i, const QString& text);
-    QString panel(int i) const;
-    int count() const { return int(panels_.size()); }
-
-signals:
-    void mouseMoved();
-
-protected:
-    void mouseMoveEvent(QMouseEvent* e) override;
-    void paintEvent(QPaintEvent* e) override;
-
-private:
-    QList<QLabel*> panels_;
-};
-
-} // namespace zor::bj
 
 class Tfrm_bj final : public QDialog {
     Q_OBJECT
@@ -107,7 +83,7 @@ public:
     zor::Picture* p1 = nullptr;
     zor::Picture* p2 = nullptr;
 
-    zor::bj::StatusPanels* StatusBar1 = nullptr;
+    zor::StatusPanels* StatusBar1 = nullptr;
 
     // Menu entries.
     QAction* sairMenu = nullptr;      // "Sair para o menu principal"

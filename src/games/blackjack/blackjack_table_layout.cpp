@@ -184,14 +184,15 @@ void Tfrm_bj::setupLayout()
     p2->setCursor(Qt::PointingHandCursor);
     p2->hide();
 
-    StatusBar1 = new zor::bj::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - kStatusH, 797, kStatusH),
-                                       {150, 150, 150, 150, 50});
+    // Five panels in slots of 150 pixels, 2 pixels apart; the last takes the rest of the bar.
+    StatusBar1 = new zor::StatusPanels(this, QStringLiteral("StatusBar1"), QRect(0, 571 - kStatusH, 797, kStatusH),
+                                       {148, 148, 148, 148, 48}, zor::StatusPanels::LastPanel::Fills);
 
     // ---- Event wiring ---------------------------------------------------------------------
     zor::on(b1, &zor::Picture::mouseMoved, this, [this] { b1MouseMove(); });
     zor::on(p1, &zor::Picture::mouseMoved, this, [this] { p1MouseMove(); });
     zor::on(Image1, &zor::Picture::mouseMoved, this, [this] { Image1MouseMove(); });
-    zor::on(StatusBar1, &zor::bj::StatusPanels::mouseMoved, this, [this] { Image1MouseMove(); });
+    zor::on(StatusBar1, &zor::StatusPanels::mouseMoved, this, [this] { Image1MouseMove(); });
     zor::on(b2, &zor::Picture::pressed, this, [this](Qt::MouseButton b, QPoint) {
         if (b == Qt::LeftButton)
             b2MouseDown();

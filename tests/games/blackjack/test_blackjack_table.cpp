@@ -136,6 +136,15 @@ private slots:
         QCOMPARE(panel(2), QStringLiteral("Derrotas: 0"));
         QCOMPARE(panel(3), QStringLiteral("Estourou nenhuma vez."));
         QCOMPARE(panel(4), QStringLiteral("Acertou 21: 0 vez(es)."));
+        // Five centred panels in slots of 150 pixels, the last one to the window's edge.
+        QCOMPARE(bj->StatusBar1->count(), 5);
+        QCOMPARE(bj->StatusBar1->geometry(), QRect(0, 551, 797, 20));
+        const QList<QRect> places = {{1, 2, 148, 17}, {151, 2, 148, 17}, {301, 2, 148, 17}, {451, 2, 148, 17},
+                                    {601, 2, 195, 17}};
+        for (int i = 0; i < 5; ++i) {
+            QCOMPARE(bj->StatusBar1->panelLabel(i)->geometry(), places[i]);
+            QCOMPARE(bj->StatusBar1->panelLabel(i)->alignment(), Qt::AlignCenter);
+        }
     }
 
     // ---- A hand ---------------------------------------------------------------------------
@@ -591,8 +600,10 @@ private slots:
         frm_bj = bj = nullptr;
         frm_Jogos->show();
         auto visit = [&] {
-            frm_Jogos->bl1MouseMove();
-            frm_Jogos->bl2Click();
+            // Onto the Blackjack banner, then a click on its lit picture, as the player does.
+            moveOver(frm_Jogos->bl1);
+            QVERIFY(frm_Jogos->bl2->isVisible());
+            QTest::mouseClick(frm_Jogos->bl2, Qt::LeftButton, {}, QPoint(10, 10));
             bj = frm_bj;
             QVERIFY(bj && bj->isVisible());
         };
