@@ -218,6 +218,27 @@ private slots:
         QCOMPARE(panel(0), QStringLiteral("Dinheiro: €$ %1,00").arg(money));
     }
 
+    // Each press fills the slot the rules name for the step the hand is at: cards 1 and 2 for a
+    // new hand, then 3, 4 and 5; none after five.
+    void eachDealFillsTheRulesNextSlot()
+    {
+        env->random->script = ranks({10, 10, 10, 1, 2, 1, 2, 2});
+        const QStringList cards = {"dar1", "dar2", "dar3", "dar4", "dar5"};
+        for (int deal = 0; deal < 4; ++deal) {
+            const int slot = nextCardSlot(blackjack().step);
+            const int dealt = slot == 0 ? 2 : 1;
+            QCOMPARE(shown(cards), cards.mid(0, slot));
+            press();
+            QCOMPARE(shown(cards), cards.mid(0, slot + dealt));
+            for (int i = slot; i < slot + dealt; ++i)
+                QVERIFY(blackjack().player[i] > 0);
+        }
+        QCOMPARE(nextCardSlot(blackjack().step), -1);
+        press();
+        QCOMPARE(messages().size(), 1);
+        QCOMPARE(shown(cards), cards);
+    }
+
     void aSixthCardIsRefused()
     {
         // House 30; the player: five aces and twos, 8 in all.
