@@ -98,8 +98,8 @@ int nextCardSlot(HandStep step);
 // cards that step stands for.
 void givePlayerCard(BlackjackTable& t, int slot, const Card& card);
 
-// The immediate settlement of an exact 21 or a bust, run after every card and by the refresh
-// timer. Each runs once per hand, guarded by its handled flag: it sets the flag, counts, pays,
+// The immediate settlement of an exact 21 or a bust, run by the table whenever the record moves.
+// Each runs once per hand, guarded by its handled flag: it sets the flag, counts, pays,
 // clears the player's cards and ends the hand. Returns None when there is nothing to settle.
 Outcome settleImmediate(BlackjackTable& t);
 
