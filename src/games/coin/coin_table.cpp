@@ -43,11 +43,6 @@ TCoC_jogo::TCoC_jogo()
     redraw();
 }
 
-QString TCoC_jogo::namePrompt()
-{
-    return QStringLiteral("Clique aqui para Editar o seu Nome");
-}
-
 void TCoC_jogo::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
@@ -187,7 +182,7 @@ void TCoC_jogo::stopToss()
 void TCoC_jogo::FormClose()
 {
     ChangeScope change;
-    setNomeCaption(namePrompt());
+    name_.setCaption(zor::namePrompt());
     zor::coin::closeTable(game());
     stopToss();
     nome->hide();
@@ -331,7 +326,7 @@ void TCoC_jogo::redraw()
     }
     if (!drawn_ || shownSide_ != g.side) {
         shownSide_ = g.side;
-        setText(o, oneLine(g.side, o->font(), o->width()));
+        setText(o, zor::shownName(g.side, o->font(), o->width()));
     }
     drawn_ = true;
     setCursorShape(parar, g.playerStop ? Qt::PointingHandCursor : Qt::ForbiddenCursor);

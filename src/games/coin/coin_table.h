@@ -25,6 +25,7 @@
 #include "games/coin/coin_game.h"
 #include "games/coin/coin_screens_common.h"
 #include "settings/theme.h"
+#include "shell/player_name.h"
 
 #include <QDialog>
 #include <QProgressBar>
@@ -98,9 +99,9 @@ public:
     zor::Timer* Timer = nullptr; // hides the save/load balloon
 
     // The name label's whole caption ("Clique aqui para Editar o seu Nome" until a name is
-    // given); the label itself shows its first line, cut to fit.
-    QString nomeCaption() const { return nomeCaption_; }
-    static QString namePrompt();
+    // given); the label itself shows it shortened (zor::shownName).
+    QString nomeCaption() const { return name_.caption(); }
+    static QString namePrompt() { return zor::namePrompt(); }
 
     // ---- Handlers ----
     void FormShow();
@@ -170,7 +171,6 @@ private:
     void setJogarLook(JogarLook look);
     void setJogarCaption(const QString& caption);
     void setPararColour(const QColor& colour);
-    void setNomeCaption(const QString& caption);
     // Stops every timer of a toss and brings the stop button, the main button and the tab panel
     // to rest (reset and close); the record has been reset already.
     void stopToss();
@@ -183,8 +183,6 @@ private:
     // The digit of the design tab's checked radio button, or 0 when none is checked.
     int checkedTheme() const;
     void showBalloon(const QString& text, int left);
-    // Opens the name dialog for this game and takes the name it leaves in the buffer.
-    void askName();
     // Shows a tab panel button with a bold caption while the pointer is on it.
     void unstylePanelButtons();
 
@@ -200,6 +198,7 @@ private:
     bool drawn_ = false;
     double shownMoney_ = 0;
     QString shownSide_;
-    QString nomeCaption_;
+    // The player's name on `nome` and its strip `shape`, with the name dialog (coin game).
+    zor::PlayerName name_;
     zor::HoverLatch latch_;
 };

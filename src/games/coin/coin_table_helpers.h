@@ -3,12 +3,9 @@
 // from what is shown, so that drawing an unchanged record costs no repaint.
 #include <QColor>
 #include <QFont>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QString>
 #include <QWidget>
-
-#include <algorithm>
 
 namespace zor::coin::table {
 
@@ -39,17 +36,6 @@ inline void setUnderline(QWidget* w, bool on)
         return;
     f.setUnderline(on);
     w->setFont(f);
-}
-
-// A text as one label line: the first line, at most 200 characters, elided to `width` pixels.
-inline QString oneLine(const QString& text, const QFont& font, int width)
-{
-    const qsizetype cr = text.indexOf(u'\r');
-    QString first = text.left(cr < 0 ? 200 : std::min<qsizetype>(200, cr));
-    const qsizetype lf = first.indexOf(u'\n');
-    if (lf >= 0)
-        first.truncate(lf);
-    return QFontMetrics(font).elidedText(first, Qt::ElideRight, width);
 }
 
 } // namespace zor::coin::table

@@ -226,7 +226,7 @@ void TCoC_jogo::layout()
     zor::coin::setTextColour(nome, Qt::black);
     nome->setToolTip(QStringLiteral("Mude o seu Nome"));
     nome->setCursor(Qt::PointingHandCursor);
-    setNomeCaption(namePrompt());
+    name_ = zor::PlayerName(nome, shape, zor::PlayerName::coinTable());
     nome->installEventFilter(this);
 
     // ---- Timers ----

@@ -41,19 +41,6 @@ void TCoC_jogo::setPararColour(const QColor& colour)
     zor::coin::setTextColour(parar, colour);
 }
 
-void TCoC_jogo::setNomeCaption(const QString& caption)
-{
-    nomeCaption_ = caption;
-    const QString shown = oneLine(caption, nome->font(), 420);
-    if (nome->text() != shown || nome->width() <= 1) {
-        nome->setText(shown);
-        nome->resize(QFontMetrics(nome->font()).horizontalAdvance(shown) + 6, nome->height());
-    }
-    // The silver strip follows the label's width.
-    if (shape)
-        setWidth(shape, nome->width() + 3);
-}
-
 // ---- Pointer moves ------------------------------------------------------------------------------
 
 void TCoC_jogo::FormMouseMove()

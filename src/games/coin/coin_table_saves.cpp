@@ -7,32 +7,10 @@
 #include "games/coin/coin_game.h"
 #include "games/coin/mode_dialog.h"
 #include "platform/services.h"
-#include "platform/signals.h"
 #include "settings/store.h"
-#include "shell/name_dialog.h"
 
 using zor::Setting;
 using zor::coin::game;
-
-namespace {
-
-// A name the dialog may have left in the buffer: not empty, and not the placeholder a buffer
-// holds when its file could not be read at start-up.
-bool isRealName(const QString& name)
-{
-    return !name.isEmpty() && name != zor::SettingsStore::placeholder(Setting::nome);
-}
-
-} // namespace
-
-void TCoC_jogo::askName()
-{
-    nomeChamador = zor::kNomeCaraOuCoroa;
-    zor::dialogs().showModal(frm_nome);
-    const QString name = zor::setting(Setting::nome);
-    if (isRealName(name))
-        setNomeCaption(name);
-}
 
 void TCoC_jogo::b7Click()
 {
@@ -40,15 +18,10 @@ void TCoC_jogo::b7Click()
     const int theme = checkedTheme();
     if (theme)
         zor::settings().set(Setting::memo, QString::number(theme));
-    if (nomeCaption_ == namePrompt()) {
-        askName();
-        // An end requested while the dialog was open ends the save here: nothing is written
-        // and nothing reports success.
-        if (zor::endRequested())
-            return;
-        nome->show();
-        shape->show();
-    }
+    // Without a name the dialog asks for one first. An end requested while it was open ends
+    // the save here: nothing is written and nothing reports success.
+    if (!name_.askIfUnset())
+        return;
     const zor::coin::SavedGame t = zor::coin::savedTexts(g);
     zor::settings().set(Setting::modo, t.modo);
     zor::settings().set(Setting::dinheiro, t.dinheiro);
@@ -59,7 +32,7 @@ void TCoC_jogo::b7Click()
     zor::settings().set(Setting::apostas, t.apostas);
     // The theme, the game and the name are written as one set: a failure (a full disk) or a
     // kill leaves every file as it was, or every file new.
-    const bool withName = nomeCaption_ != namePrompt();
+    const bool withName = name_.isSet();
     const bool saved = withName
         ? zor::settings().saveSet({Setting::memo, Setting::modo, Setting::coc, Setting::valor, Setting::dinheiro,
                                    Setting::ganhou, Setting::perdeu, Setting::apostas, Setting::nome})
@@ -67,15 +40,7 @@ void TCoC_jogo::b7Click()
                                    Setting::ganhou, Setting::perdeu, Setting::apostas});
     if (!saved)
         return;
-    if (withName) {
-        zor::settings().load(Setting::nome);
-        setNomeCaption(zor::setting(Setting::nome));
-    } else if (!zor::setting(Setting::nome).isEmpty()) {
-        zor::settings().load(Setting::nome);
-        setNomeCaption(zor::setting(Setting::nome));
-    } else {
-        setNomeCaption(namePrompt());
-    }
+    name_.afterSave();
     // Only a save that has written every file counts: a failure above leaves the play unsaved.
     g.unsaved = false;
     zor::clickCue();
@@ -93,7 +58,8 @@ void TCoC_jogo::b8Click()
     for (Setting s : {Setting::modo, Setting::dinheiro, Setting::apostas, Setting::ganhou, Setting::perdeu,
                       Setting::nome, Setting::valor, Setting::coc})
         zor::settings().load(s);
-    setNomeCaption(zor::setting(Setting::nome));
+    // All eight files are read before the name shows: a missing one leaves the label as it was.
+    name_.setCaption(name_.fromBuffer());
     nome->show();
     shape->show();
 
@@ -145,13 +111,13 @@ void TCoC_jogo::nomeMouseDown()
 {
     game().unsaved = true;
     zor::clickCue();
-    askName();
+    name_.ask();
     b7->setEnabled(true);
 }
 
 void TCoC_jogo::shapeMouseDown()
 {
-    askName();
+    name_.ask();
     b7->setEnabled(true);
     zor::clickCue();
 }

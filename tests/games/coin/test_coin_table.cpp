@@ -494,7 +494,13 @@ private slots:
     void aNameDialogClosedWithoutANameNeverSavesAPlaceholder()
     {
         // Start-up could not read the name file: the buffer holds its placeholder.
-        settings().set(Setting::nome, SettingsStore::placeholder(Setting::nome));
+        settings().reset();
+        for (Setting s : SettingsStore::kAll)
+            if (s != Setting::nome)
+                settings().load(s);
+        settings().set(Setting::som, "s");
+        settings().set(Setting::msg, "n");
+        QVERIFY(settings().holdsPlaceholder(Setting::nome));
         openTable(100, "Cara");
         chooseMode(1);
         randomToss(coin::Face::Cara);
@@ -558,6 +564,23 @@ private slots:
         // The next toss goes on from the loaded money.
         randomToss(coin::Face::Coroa);
         QCOMPARE(t->ldinheiro->text(), QStringLiteral("R$ -0,1"));
+    }
+
+    // An empty name file is no name: the label keeps asking for one, and the next save asks.
+    void aLoadedEmptyNameLeavesThePrompt()
+    {
+        writeSave({{"modo", "1"}, {"coc", "Cara"}, {"valor", "100"}, {"dinheiro", "0"}, {"ganhou", "0"},
+                   {"perdeu", "0"}, {"apostas", "0"}, {"nome", ""}});
+        openTable(100, "Cara");
+        t->b8->click();
+        QCOMPARE(t->nome->text(), QStringLiteral("Clique aqui para Editar o seu Nome"));
+        QCOMPARE(t->shape->width(), t->nome->width() + 3);
+        scriptName("Lia");
+        t->b7->setEnabled(true);
+        t->b7->click();
+        QCOMPARE(env->dialogs->modalShown.last(), QStringLiteral("frm_nome"));
+        QCOMPARE(env->readFile(cocFile("nome")), QByteArray("Lia"));
+        QCOMPARE(t->nome->text(), QStringLiteral("Lia"));
     }
 
     void loadingModeTwoArmsTheStop()
