@@ -48,6 +48,11 @@ source "$HERE/results.sh"
 WORK=""
 APP_PID=""
 cleanup() {
+    if [ -n "$XW_IN" ]; then
+        exec {XW_IN}>&- {XW_OUT}<&-
+        XW_IN=""
+    fi
+    xs_kill "$XW_PID"
     xs_kill "$APP_PID"
     xs_stop
     [ -n "$WORK" ] && rm -rf "$WORK"
@@ -133,8 +138,154 @@ end_game() {
     stop_game
 }
 
+# Screenshots are written with zlib's quickest level: the default level takes several times as
+# long on a full screen, which the many screenshots of a run would pay on the critical path.
+PNG_FAST=(-define png:compression-level=1)
+
 shot() {
-    import -window root "$SHOTS/$1.png" 2>/dev/null
+    import -window root "${PNG_FAST[@]}" "$SHOTS/$1.png" 2>/dev/null
+}
+
+# grab_root <file.png>: a screenshot of the whole screen, for comparisons.
+grab_root() {
+    import -window root "${PNG_FAST[@]}" "$1" 2>/dev/null
+}
+
+# grab_client <window> <x> <y> <w> <h> <file.png>: one client rectangle of the window, cut out by
+# the screenshot program itself.
+grab_client() {
+    local x y w h
+    read -r x y w h < <(client_rect "$1" "$2" "$3" "$4" "$5")
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "${PNG_FAST[@]}" "$6" 2>/dev/null
+}
+
+# ---------------------------------------------------------------------------------------------
+# Waiting for what a step expects, instead of sleeping: each wait polls cheaply (every 50 ms, the
+# screen through xwait.py's XGetImage rather than a screenshot program), returns as soon as its
+# condition holds, and gives up after its time limit, so a loaded machine makes a run slower,
+# never wrong. Every wait looks at least once, however short its time.
+XWAIT=$HERE/xwait.py
+XW_PID=""
+XW_IN=""
+XW_OUT=""
+
+# xw <xwait.py command>...: runs the command in the run's one xwait.py server (started below),
+# or in a process of its own for a timed watch (XWAIT_STAMP set) or without the server.
+xw() {
+    local rc out
+    if [ -n "$XW_IN" ] && [ -z "${XWAIT_STAMP:-}" ]; then
+        echo "$*" >&"$XW_IN"
+        if ! read -r rc out <&"$XW_OUT"; then
+            echo -1
+            return 1
+        fi
+        [ -n "$out" ] && echo "$out"
+        return "$rc"
+    fi
+    python3 -S "$XWAIT" "$@"
+}
+
+xw_start() {
+    mkfifo "$WORK/xw.req" "$WORK/xw.resp" || return 1
+    python3 -S "$XWAIT" serve <"$WORK/xw.req" >"$WORK/xw.resp" 2>"$WORK/xw.log" &
+    XW_PID=$!
+    exec {XW_IN}>"$WORK/xw.req" {XW_OUT}<"$WORK/xw.resp"
+}
+xw_start || note "xwait.py server did not start: each wait starts its own"
+
+# wait_for <ms> <command>...: runs the command every 50 ms until it succeeds, or ms have passed.
+wait_for() {
+    local deadline=$(($(xs_now_ms) + $1))
+    shift
+    while :; do
+        "$@" && return 0
+        [ "$(xs_now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# client_rect <window> <x> <y> <w> <h>: the client rectangle in root coordinates, "X Y W H".
+client_rect() {
+    local ox oy
+    read -r ox oy < <(xs_origin "$1")
+    echo "$((${ox:-0} + $2)) $((${oy:-0} + $3)) $4 $5"
+}
+
+# wait_differs <ref.png> <window> <x> <y> <w> <h> <min> <ms>: waits until more than min pixels of
+# the client rectangle differ (8% fuzz, as region_diff counts) from the same rectangle of the
+# screenshot ref.png; prints the count it saw last.
+wait_differs() {
+    local x y w h ref=$WORK/wait-ref.rgb
+    read -r x y w h < <(client_rect "$2" "$3" "$4" "$5" "$6")
+    convert "$1" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 "rgb:$ref" 2>/dev/null || { echo -1; return 1; }
+    xw differs "$x" "$y" "$w" "$h" "$ref" 8 "$7" "$8"
+}
+
+# wait_matches <ref.png> <window> <x> <y> <w> <h> <max> <ms>: waits until at most max pixels of
+# the client rectangle differ (8% fuzz) from the same rectangle of ref.png.
+wait_matches() {
+    local x y w h ref=$WORK/wait-ref.rgb
+    read -r x y w h < <(client_rect "$2" "$3" "$4" "$5" "$6")
+    convert "$1" -crop "${w}x${h}+${x}+${y}" +repage -depth 8 "rgb:$ref" 2>/dev/null || { echo -1; return 1; }
+    xw matches "$x" "$y" "$w" "$h" "$ref" 8 "$7" "$8"
+}
+
+# wait_unlike <crop.png> <window> <x> <y> <w> <h> <min> <ms>: waits until more than min pixels of
+# the client rectangle differ (8% fuzz) from crop.png, a picture of that rectangle (grab_client).
+wait_unlike() {
+    local x y w h ref=$WORK/wait-ref.rgb
+    read -r x y w h < <(client_rect "$2" "$3" "$4" "$5" "$6")
+    convert "$1" -depth 8 "rgb:$ref" 2>/dev/null || { echo -1; return 1; }
+    xw differs "$x" "$y" "$w" "$h" "$ref" 8 "$7" "$8"
+}
+
+# wait_like <crop.png> <window> <x> <y> <w> <h> <max> <ms>: waits until at most max pixels of the
+# client rectangle differ (8% fuzz) from crop.png, a picture of that rectangle (grab_client).
+wait_like() {
+    local x y w h ref=$WORK/wait-ref.rgb
+    read -r x y w h < <(client_rect "$2" "$3" "$4" "$5" "$6")
+    convert "$1" -depth 8 "rgb:$ref" 2>/dev/null || { echo -1; return 1; }
+    xw matches "$x" "$y" "$w" "$h" "$ref" 8 "$7" "$8"
+}
+
+# run_delay_ms <pid>: how long the process's main thread has waited for a CPU so far (the
+# kernel's scheduler statistics), in ms; 0 where the kernel keeps none.
+run_delay_ms() {
+    local a b
+    read -r a b _ <"/proc/$1/schedstat" 2>/dev/null || { echo 0; return; }
+    echo $((${b:-0} / 1000000))
+}
+
+# wait_still <window> <x> <y> <w> <h> <quiet ms> <ms>: waits until the client rectangle has not
+# changed for quiet ms.
+wait_still() {
+    local x y w h
+    read -r x y w h < <(client_rect "$1" "$2" "$3" "$4" "$5")
+    xw still "$x" "$y" "$w" "$h" "$6" "$7" >/dev/null
+}
+
+# mark <window> <x> <y> <w> <h>: remembers the client rectangle as it looks now, for wait_change.
+MARK=""
+mark() {
+    MARK=$(client_rect "$@")
+    # shellcheck disable=SC2086  # the four numbers of the rectangle
+    xw grab $MARK "$WORK/mark.rgb"
+}
+
+# wait_change <min> [ms]: waits (at most ms, 5000) until more than min pixels of the marked
+# rectangle differ from the mark, then until it has been still for 100 ms; prints the count.
+wait_change() {
+    # shellcheck disable=SC2086
+    xw differs $MARK "$WORK/mark.rgb" 8 "$1" "${2:-5000}" 100
+}
+
+# settle <window> [quiet ms]: the window's whole client area has not changed for quiet ms (200),
+# at most 5 s: the program has painted what the last step asked of it.
+settle() {
+    local w h
+    read -r w h < <(xs_size "$1")
+    [ -n "${w:-}" ] || return 1
+    wait_still "$1" 0 0 "$w" "$h" "${2:-200}" 5000
 }
 
 # region_diff <a.png> <b.png> <x> <y> <w> <h>: number of pixels that differ (8% fuzz) between
@@ -195,13 +346,14 @@ show_windows() {
 
 # point <window> <x> <y>: moves the pointer onto client point x,y of the window in two short
 # steps, so that the program sees the pointer move over the control and not only land on it.
+# The program handles the X server's events in order, so a click or key sent next reaches it
+# after the moves; a step that looks at what the pointer changed waits for that change itself.
 point() {
     local ox oy
     read -r ox oy < <(xs_origin "$1")
     xdotool mousemove $((${ox:-0} + $2 - 6)) $((${oy:-0} + $3))
     sleep 0.05
     xdotool mousemove $((${ox:-0} + $2)) $((${oy:-0} + $3))
-    sleep 0.25
 }
 
 # click_at <window> <x> <y>: points at client point x,y of the window and clicks there.
@@ -218,19 +370,21 @@ client_diff() {
     region_diff "$1" "$2" $((${ox:-0} + $4)) $((${oy:-0} + $5)) "$6" "$7"
 }
 
-# changed_shot <before.png> <after.png> <window> <x> <y> <w> <h> <min>: takes the screenshot
-# after.png until at least min pixels of the client rectangle differ from before.png, or 3 s
-# have passed (a busy machine may repaint late); prints the last count.
+# changed_shot <before.png> <after.png> <window> <x> <y> <w> <h> <min> [ms]: waits until more
+# than min pixels of the client rectangle differ from before.png, or ms (5000) have passed (a
+# busy machine may repaint late), then takes the screenshot after.png and prints its count.
 changed_shot() {
-    local n deadline=$(($(xs_now_ms) + 3000))
+    local n deadline=$(($(xs_now_ms) + ${9:-5000})) left
     while :; do
+        left=$((deadline - $(xs_now_ms)))
+        wait_differs "$1" "$3" "$4" "$5" "$6" "$7" "$8" $((left > 0 ? left : 0)) >/dev/null
         import -window root "$2" 2>/dev/null
         n=$(client_diff "$1" "$2" "$3" "$4" "$5" "$6" "$7")
         if [ "$n" -gt "$8" ] || [ "$(xs_now_ms)" -ge "$deadline" ]; then
             echo "$n"
             return
         fi
-        sleep 0.2
+        sleep 0.1
     done
 }
 
@@ -259,8 +413,8 @@ game_round_trip() {
     local hovered=$WORK/$s/chooser-hovered.png game n w h
     # First onto the background above the banners, which clears any highlight.
     point "$CHOOSER" 273 4
-    sleep 0.2
-    import -window root "$plain" 2>/dev/null
+    wait_still "$CHOOSER" 8 10 530 320 150 3000
+    grab_root "$plain"
     point "$CHOOSER" 273 $((top + 45))
     n=$(changed_shot "$plain" "$hovered" "$CHOOSER" 8 "$top" 530 91 4000)
     check "chooser: the pointer on the $what banner highlights it ($n of 48230 pixels changed)" [ "$n" -gt 4000 ]
@@ -282,7 +436,7 @@ game_round_trip() {
     read -r w h < <(xs_size "$game")
     check "$what screen: its client area is ${gw}x${gh} (${w}x${h})" [ "${w:-0}x${h:-0}" = "${gw}x${gh}" ]
     check "chooser: it is hidden while the $what screen is shown" xs_wait_gone "$APP_PID" "$CHOOSER_TITLE" 1000
-    sleep 0.3
+    settle "$game" 150
     shot "$name"
     xs_close "$game"
     if ! CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
@@ -292,7 +446,6 @@ game_round_trip() {
     fi
     ok "$what screen: closing it shows the game chooser again"
     check "$what screen: it is hidden after closing" xs_wait_gone "$APP_PID" "$title" 1000
-    sleep 0.3
 }
 
 # open_from_menu <what> <x> <y> <title>: moves onto the menu bar's button at client x,y (which
@@ -309,10 +462,11 @@ open_from_menu() {
 open_from_panel() {
     point "$MENU" 300 200
     point "$MENU" 80 500
+    mark "$MENU" 4 331 153 154
     xdotool mousedown 1
     sleep 0.15
     xdotool mouseup 1
-    sleep 0.3
+    wait_change 7000 >/dev/null
     point "$MENU" 40 "$1"
     xdotool click 1
     xs_wait_window "$APP_PID" "$2" 3000
@@ -331,7 +485,7 @@ screen_opens() {
     check_title "$3" "$2" "$3"
     read -r w h < <(xs_size "$2")
     check "$3: its client area is $4x$5 (${w}x${h})" [ "${w:-0}x${h:-0}" = "$4x$5" ]
-    sleep 0.3
+    settle "$2" 150
 }
 
 # reach_chooser <scenario>: starts the program from $G (new_game first), waits for the main
@@ -343,12 +497,10 @@ reach_chooser() {
         show_windows
         return 1
     fi
-    sleep 0.3
     xs_key "$MENU" Return
     if ! CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
         not_ok "$1: Enter on the menu opens \"$CHOOSER_TITLE\""
         show_windows
         return 1
     fi
-    sleep 0.3
 }
