@@ -28,7 +28,8 @@ s=blackjack
 open_table() {
     local plain=$WORK/$s/chooser-plain.png hovered=$WORK/$s/chooser-hovered.png n
     point "$CHOOSER" 273 4
-    import -window root "$plain" 2>/dev/null
+    wait_still "$CHOOSER" 8 10 530 320 150 3000
+    grab_root "$plain"
     point "$CHOOSER" 273 278
     n=$(changed_shot "$plain" "$hovered" "$CHOOSER" 8 233 530 91 4000)
     check "$1: the pointer on the BlackJack banner highlights it ($n pixels changed)" [ "$n" -gt 4000 ]
@@ -59,25 +60,29 @@ menu_height() {
 # outcome_up: prints the name of the outcome dialog on view ("five" for the five-card message),
 # or nothing.
 outcome_up() {
-    local k
-    for k in "${!OUTCOME_TITLES[@]}"; do
-        if xs_find "$APP_PID" "${OUTCOME_TITLES[$k]}" >/dev/null; then
-            echo "$k"
-            return
-        fi
-    done
-    xs_find "$APP_PID" "$APP_TITLE" >/dev/null && echo five
+    local k w name five=""
+    while read -r w name; do
+        [ -n "$w" ] || continue
+        for k in "${!OUTCOME_TITLES[@]}"; do
+            if [[ $name == "${OUTCOME_TITLES[$k]}"* ]]; then
+                echo "$k"
+                return
+            fi
+        done
+        [[ $name == "$APP_TITLE"* ]] && five=1
+    done < <(xs_windows "$APP_PID")
+    [ -n "$five" ] && echo five
 }
 
 # wait_outcome <ms>: waits for an outcome dialog or the five-card message; prints its name.
 wait_outcome() {
     local deadline=$(($(xs_now_ms) + $1)) got
-    while [ "$(xs_now_ms)" -lt "$deadline" ]; do
+    while :; do
         got=$(outcome_up)
         [ -n "$got" ] && { echo "$got"; return 0; }
-        sleep 0.1
+        [ "$(xs_now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
     done
-    return 1
 }
 
 # close_outcome <name>: closes the dialog as a player would: Enter, except for the exact 21,
@@ -116,10 +121,21 @@ bet_with_enter() {
         return 1
     fi
     xs_key "$bet" ctrl+a "$@"
-    sleep 0.2
-    [ "${SHOT_BET:-}" = "" ] && { shot blackjack-bet; SHOT_BET=1; }
+    [ "${SHOT_BET:-}" = "" ] && { settle "$bet" 150; shot blackjack-bet; SHOT_BET=1; }
     xs_key "$bet" Return
     xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
+}
+
+# cards_still: waits until the player's cards have not changed for 150 ms (at most 3 s).
+cards_still() { wait_still "$TABLE" 300 $((MENU_H + 415)) 300 110 150 3000; }
+
+# draw_card: Enter on the table draws a card; waits until it shows or a dialog comes up.
+draw_card() {
+    mark "$TABLE" 300 $((MENU_H + 415)) 300 110
+    xs_key "$TABLE" Return
+    wait_change 800 2000 >/dev/null
+    # The settlement's dialog, if this card ended the hand, follows the card.
+    wait_outcome 300 >/dev/null
 }
 
 # play_hand <stand after two cards: yes/no>: deals, bets 50 by Enter, then draws with Enter (or
@@ -128,7 +144,7 @@ play_hand() {
     local got i
     xs_key "$TABLE" Return
     bet_with_enter 5 0 >/dev/null || return 1
-    sleep 0.3
+    cards_still
     if [ "$1" = yes ]; then
         point "$TABLE" "$STAND_X" $((MENU_H + 498))
         xdotool click 1
@@ -138,8 +154,7 @@ play_hand() {
     for ((i = 0; i < 5; i++)); do
         got=$(outcome_up)
         if [ -n "$got" ]; then echo "$got"; return; fi
-        xs_key "$TABLE" Return
-        sleep 0.35
+        draw_card
     done
     wait_outcome 2000
 }
@@ -148,7 +163,6 @@ new_game $s
 if reach_chooser $s && open_table "chooser"; then
     MENU_H=$(menu_height)
     note "menu bar: $MENU_H pixels"
-    sleep 0.3
     shot blackjack-table
     cp "$SHOTS/blackjack-table.png" "$WORK/$s/table-first.png"
 
@@ -157,20 +171,18 @@ if reach_chooser $s && open_table "chooser"; then
     if bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 3000); then
         screen_opens "Enter on the table" "$bet" "$BET_TITLE" 272 156
         xs_key "$bet" 5 0
-        sleep 0.3
+        settle "$bet" 150
         shot blackjack-bet
         SHOT_BET=1
         xs_key "$bet" Return
         check "bet dialog: Enter closes it" xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
-        sleep 0.3
         n=$(changed_shot "$WORK/$s/table-first.png" "$SHOTS/blackjack-hand.png" "$TABLE" 320 $((MENU_H + 425)) 89 89 2000)
         check "table: after the bet the player's first two cards are dealt ($n pixels changed)" [ "$n" -gt 2000 ]
         outcome=""
         for ((i = 0; i < 5; i++)); do
             outcome=$(outcome_up)
             [ -n "$outcome" ] && break
-            xs_key "$TABLE" Return
-            sleep 0.4
+            draw_card
         done
         [ -z "$outcome" ] && outcome=$(wait_outcome 2000)
         if [ "$outcome" = five ]; then
@@ -186,7 +198,7 @@ if reach_chooser $s && open_table "chooser"; then
             ok "table: pressing Enter draws until the hand is settled (\"${OUTCOME_TITLES[$outcome]}\")"
             record_outcome "$outcome"
             check "${OUTCOME_TITLES[$outcome]}: closing it as a player would" close_outcome "$outcome"
-            sleep 0.3
+            settle "$TABLE" 150
             shot blackjack-settled
             # Money moves by the 50 typed (not by 0) on a win, a loss or a 21; a bust or a tie
             # leaves it.
@@ -212,34 +224,32 @@ if reach_chooser $s && open_table "chooser"; then
     # them (proved on the bet field, where a held digit types on), and the repeats act nowhere.
     # At rest a held Enter deals once: one bet dialog, still open when the key comes up.
     timeout 5 xdotool windowactivate --sync "$TABLE" >/dev/null 2>&1
-    sleep 0.3
     xdotool keydown Return
     sleep 2.5
     xdotool keyup Return
-    sleep 0.3
-    if bet=$(xs_find "$APP_PID" "$BET_TITLE"); then
+    if bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 2000); then
         ok "held Enter at rest: the bet dialog stays up through the repeats"
         check "held Enter at rest: no outcome dialog and no card message" [ -z "$(outcome_up)" ]
         # The X server repeats held keys: a held 7 types on in the amount field.
         xs_key "$bet" ctrl+a 7
-        sleep 0.2
-        import -window root "$WORK/$s/bet-one.png" 2>/dev/null
+        wait_still "$bet" 74 22 118 62 150 3000
+        grab_root "$WORK/$s/bet-one.png"
         timeout 5 xdotool windowactivate --sync "$bet" >/dev/null 2>&1
         xdotool keydown 7
         sleep 1.5
         xdotool keyup 7
-        sleep 0.2
-        import -window root "$WORK/$s/bet-held.png" 2>/dev/null
-        n=$(client_diff "$WORK/$s/bet-one.png" "$WORK/$s/bet-held.png" "$bet" 74 22 118 62)
+        n=$(changed_shot "$WORK/$s/bet-one.png" "$WORK/$s/bet-held.png" "$bet" 74 22 118 62 150)
         check "held 7 in the amount field types on: the server repeats held keys ($n pixels changed)" [ "$n" -gt 150 ]
         # The bet taken, the table deals two cards, no more.
         xs_key "$bet" ctrl+a 5 0
-        import -window root "$WORK/$s/held-before.png" 2>/dev/null
+        grab_root "$WORK/$s/held-before.png"
         timeout 5 xdotool windowactivate --sync "$bet" >/dev/null 2>&1
         xdotool key Return
         check "bet dialog: Enter bets" xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
-        sleep 0.4
-        import -window root "$WORK/$s/held-dealt.png" 2>/dev/null
+        # The two cards, then time for a wrong third to show.
+        changed_shot "$WORK/$s/held-before.png" "$WORK/$s/held-dealt.png" "$TABLE" 320 $((MENU_H + 425)) 60 89 2000 >/dev/null
+        wait_still "$TABLE" 300 $((MENU_H + 415)) 300 110 300 3000
+        grab_root "$WORK/$s/held-dealt.png"
         n=$(client_diff "$WORK/$s/held-before.png" "$WORK/$s/held-dealt.png" "$TABLE" 320 $((MENU_H + 425)) 60 89)
         check "held Enter at rest: the hand is dealt once the bet is taken ($n pixels changed)" [ "$n" -gt 2000 ]
         n=$(client_diff "$WORK/$s/held-before.png" "$WORK/$s/held-dealt.png" "$TABLE" 416 $((MENU_H + 440)) 60 60)
@@ -251,8 +261,8 @@ if reach_chooser $s && open_table "chooser"; then
         xdotool keydown space
         sleep 2.5
         xdotool keyup space
-        sleep 0.4
-        import -window root "$WORK/$s/held-mid.png" 2>/dev/null
+        cards_still
+        grab_root "$WORK/$s/held-mid.png"
         cp "$WORK/$s/held-mid.png" "$SHOTS/blackjack-held-space.png"
         outcome=$(outcome_up)
         if [ -n "$outcome" ]; then
@@ -304,7 +314,6 @@ if reach_chooser $s && open_table "chooser"; then
         fi
         record_outcome "$outcome"
         close_outcome "$outcome" || { not_ok "hand $hands: its outcome dialog closes"; break; }
-        sleep 0.2
     done
     note "$hands hands; outcomes seen: ${!SEEN[*]}"
     check "every hand was settled and the table still deals (${#SEEN[@]} of 5 outcomes seen in $hands hands)" \
@@ -315,9 +324,7 @@ if reach_chooser $s && open_table "chooser"; then
     xs_close "$TABLE"
     if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
         ok "table: closing it shows the game chooser again"
-        sleep 0.3
         if open_table "coming back"; then
-            sleep 0.3
             shot blackjack-table-again
             n=$(client_diff "$WORK/$s/table-first.png" "$SHOTS/blackjack-table-again.png" "$TABLE" 2 553 146 16)
             check "coming back: the money is 0 again ($n pixels differ from the first visit)" [ "$n" -lt 20 ]
