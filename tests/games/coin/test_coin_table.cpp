@@ -1,6 +1,7 @@
 // The coin table driven offscreen with hand-fired timer ticks, scripted draws and scripted
-// dialogs: both stop modes and their settlement, the refresh, the keys, reset against close,
-// save and load with their files, failures and bad input, the design and help tabs.
+// dialogs: both stop modes and their settlement, the drawing of the record, the idle timers,
+// the keys, reset against close, save and load with their files, failures and bad input, the
+// design and help tabs.
 #include "app/pending_screens.h"
 #include "app/screens.h"
 #include "coin_checks.h"
