@@ -4,12 +4,17 @@
 // tab; the game's help on the "Ajuda" tab.
 //
 // The game itself lives in the process-wide record zor::cn::slotGame() and its rule functions
-// (slot_game.h); this screen turns events into rule calls, keeps its three reel timers in step
-// with the record's `running` flags, and draws what the rules say. The labels of money, totals
-// and counts are written only by the refresh timer `verifica`, and only when their text changes.
+// (slot_game.h); this screen turns events into rule calls and draws what the rules say. Every
+// change of the record goes through play(), which then brings the three reel timers in step
+// with the record's `running` flags and redraws the labels of money, totals and counts (only
+// those whose text changed), in the same turn of the event loop. No timer polls the record, so
+// an idle machine wakes the program for nothing.
 //
 // Controls and handlers keep the names of the layout (slot_machine_layout.cpp), where each
-// control's events are wired to the handlers below.
+// control's events are wired to the handlers below. The handlers are in three files:
+// slot_machine.cpp (life cycle, keys, lever, reels, result, labels), slot_machine_saves.cpp
+// (save, load, name, new game) and slot_machine_menu.cpp (options, menu, tabs, symbol sets,
+// pointer moves).
 #include "controls/focus_ring.h"
 #include "controls/key_repeats.h"
 #include "controls/picture.h"
@@ -136,7 +141,6 @@ public:
     zor::Timer* timer1 = nullptr;   // 90 ms: reel 1
     zor::Timer* Timer2 = nullptr;   // 90 ms: reel 2
     zor::Timer* Timer3 = nullptr;   // 90 ms: reel 3, the stops of reels 1 and 3, the result
-    zor::Timer* verifica = nullptr; // 2 ms: the game state into the labels
     zor::Timer* t1 = nullptr;       // 2656 ms: hides the amount label
     zor::Timer* Timer4 = nullptr;   // 1 ms: slides the notice
     // 40 ms, once: a Space release counts as the lever's release when no press of a held key's
@@ -165,7 +169,10 @@ public:
     void Timer3Timer();
     void buttonxClick();
     void buttonyClick();
-    void verificaTimer();
+    // Writes the record into the labels: the counts, money and totals (only where the text
+    // changes) and the lever's cursor (an arrow while it is locked). play() runs it after every
+    // change of the record.
+    void redraw();
     void t1Timer();
     void Timer4Timer();
     void spaceUpTimer();
@@ -221,7 +228,13 @@ private:
     // the control that had it before.
     void leaveMenuBar();
 
-    zor::cn::SlotGame& game() const { return zor::cn::slotGame(); }
+    // The record, to read. It changes only through play().
+    const zor::cn::SlotGame& game() const { return zor::cn::slotGame(); }
+    // Runs `rule` over the record, then enables or disables the reel timers as the record's
+    // running flags say and redraws the labels, also when the rule throws (a load stopped by a
+    // broken file shows the values it took). Returns what the rule returns.
+    template <class Rule>
+    decltype(auto) play(Rule&& rule);
     // Enables or disables the reel timers as the record's running flags say.
     void syncReelTimers();
     // Runs one reel's tick rule and draws what changed.
@@ -237,6 +250,11 @@ private:
     void applySymbolSet(int index);
     void applyScreenTheme();
     void showLever(bool usable);
+    // Fonts of the option labels: bold or not and never underlined; bold and underlined;
+    // underlined or not.
+    static void boldOnly(QWidget* w, bool bold);
+    static void boldUnderlined(QWidget* w);
+    static void underlined(QWidget* w, bool on);
     void startNotice(const QString& text);
     // Shows a secondary screen modally.
     void showModal(QDialog* dialog);
@@ -252,9 +270,8 @@ private:
     QHash<QString, QPixmap> symbolCache_;
     // The name label, the name dialog and the name's part in a save and a load.
     zor::PlayerName name_;
-    // The refresh timer's last written values, none before its first tick.
+    // The labels' last written values, none before the first redraw.
     std::array<std::optional<int>, 7> shown_{};
-    int shapeWidth_ = -1;
     zor::HoverLatch latch_;
     bool settingPage_ = false;
     zor::KeyRepeats spaceKeys_;
@@ -264,3 +281,17 @@ private:
     // Frames the control the keyboard reached (an option, the name, a button).
     zor::FocusRing* focusRing_ = nullptr;
 };
+
+template <class Rule>
+decltype(auto) Tfrm_cn::play(Rule&& rule)
+{
+    struct Follow {
+        Tfrm_cn* screen;
+        ~Follow()
+        {
+            screen->syncReelTimers();
+            screen->redraw();
+        }
+    } follow{this};
+    return rule(zor::cn::slotGame());
+}

@@ -325,9 +325,6 @@ void Tfrm_cn::layout()
     timer1 = new zor::Timer(this, QStringLiteral("timer1"), 90, false);
     Timer2 = new zor::Timer(this, QStringLiteral("Timer2"), 90, false);
     Timer3 = new zor::Timer(this, QStringLiteral("Timer3"), 90, false);
-    // The refresh runs while the screen is open: its show handler starts it and its close handler
-    // stops it, so the screens created hidden at start-up do not poll for nothing.
-    verifica = new zor::Timer(this, QStringLiteral("verifica"), 2, false);
     t1 = new zor::Timer(this, QStringLiteral("t1"), 2656, false);
     Timer4 = new zor::Timer(this, QStringLiteral("Timer4"), 1, false);
     spaceUp = new zor::Timer(this, QStringLiteral("spaceUp"), 40, false);
@@ -362,7 +359,6 @@ void Tfrm_cn::layout()
     zor::on(timer1, &zor::Timer::timeout, this, [this] { timer1Timer(); });
     zor::on(Timer2, &zor::Timer::timeout, this, [this] { Timer2Timer(); });
     zor::on(Timer3, &zor::Timer::timeout, this, [this] { Timer3Timer(); });
-    zor::on(verifica, &zor::Timer::timeout, this, [this] { verificaTimer(); });
     zor::on(t1, &zor::Timer::timeout, this, [this] { t1Timer(); });
     zor::on(Timer4, &zor::Timer::timeout, this, [this] { Timer4Timer(); });
     zor::on(spaceUp, &zor::Timer::timeout, this, [this] { spaceUpTimer(); });

@@ -1,7 +1,8 @@
 // The slot machine screen driven offscreen with hand-fired timer ticks and scripted draws: the
 // lever by mouse and Space, the spin and its result on screen, the out-of-money lock, save and
 // load with their files and failures, the name, a new game, the symbol-set choosers, the notice,
-// the options and menu, and the refresh that writes the labels.
+// the options and menu, the labels that follow the record, and an idle machine that runs no
+// fast timer.
 #include "controls/focus_ring.h"
 #include "app/screens.h"
 #include "controls/picture.h"
@@ -103,7 +104,16 @@ class SlotMachine : public QObject {
         return n;
     }
 
-    void refresh() { cnScreen->verifica->tick(); }
+    // The screen's timers that run now faster than 10 times a second.
+    QStringList fastTimers() const
+    {
+        QStringList fast;
+        for (const zor::Timer* t : cnScreen->findChildren<zor::Timer*>()) {
+            if (t->enabled() && t->effectiveInterval() < 100)
+                fast << t->objectName();
+        }
+        return fast;
+    }
 
     // The name dialog plays the player's part: types a name and presses "Salvar !".
     void nameDialogTypes(const QString& name)
@@ -139,10 +149,9 @@ private slots:
     void showPresentsAMachineAtRest()
     {
         open();
-        refresh();
         QCOMPARE(cnScreen->size(), QSize(852, 537));
         QCOMPARE(cnScreen->pagecontrol1->currentIndex(), 0);
-        QVERIFY(cnScreen->verifica->enabled());
+        QCOMPARE(fastTimers(), QStringList());
         for (Picture* reel : {cnScreen->fig1, cnScreen->fig2, cnScreen->fig3})
             QVERIFY(shows(reel, "c3.bmp"));
         QVERIFY(shows(cnScreen->alavanca, "alavanca.jpg"));
@@ -184,7 +193,6 @@ private slots:
         QVERIFY(shows(cnScreen->alavanca, "alavancadesabilitada.jpg"));
         QVERIFY(cnScreen->timer1->enabled());
         QVERIFY(cnScreen->lsalvar->isEnabled());
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("90"));
         QCOMPARE(cnScreen->lapostas->text(), QStringLiteral("1"));
         QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::ArrowCursor);
@@ -205,7 +213,6 @@ private slots:
         QVERIFY(cnScreen->dim->isVisible());
         QCOMPARE(cnScreen->dim->text(), QStringLiteral("+ US$ 25,00"));
         QVERIFY(shows(cnScreen->alavanca, "alavanca.jpg"));
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("115"));
         QCOMPARE(cnScreen->lganha->text(), QStringLiteral("25"));
         QCOMPARE(cnScreen->lperdeu->text(), QStringLiteral("10"));
@@ -250,7 +257,6 @@ private slots:
         spin();
         QVERIFY(cnScreen->possible->isHidden());
         QCOMPARE(cnScreen->dim->text(), QStringLiteral("- US$  5,00"));
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("85"));
         QCOMPARE(cnScreen->lperdeu->text(), QStringLiteral("15"));
         QCOMPARE(cnScreen->ln->text(), QStringLiteral("1"));
@@ -383,7 +389,6 @@ private slots:
         QVERIFY(!game().leverLock);
         QVERIFY(!cnScreen->timer1->enabled());
         QVERIFY(shows(cnScreen->alavanca, "alavanca.jpg"));
-        refresh();
         QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::PointingHandCursor);
 
         env->random->script = {2, 2, 2};
@@ -483,13 +488,11 @@ private slots:
         game().money = 10;
         env->random->script = {0, 1, 2};
         pull();
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("0"));
         spin();
         QCOMPARE(game().money, -5);
         QVERIFY(game().leverLock);
         QVERIFY(shows(cnScreen->alavanca, "alavancadesabilitada.jpg"));
-        refresh();
         QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::ArrowCursor);
 
         for (int i = 0; i < 2; ++i) {
@@ -530,7 +533,7 @@ private slots:
         QVERIFY(frm_Jogos->isVisible());
         QVERIFY(frm_Menu->isHidden());
         QVERIFY(!cnScreen->timer1->enabled() && !cnScreen->Timer2->enabled() && !cnScreen->Timer3->enabled());
-        QVERIFY(!cnScreen->verifica->enabled());
+        QCOMPARE(fastTimers(), QStringList());
         QVERIFY(cnScreen->possible->isHidden());
         QVERIFY(cnScreen->lsalvar->isEnabled()); // the pull left unsaved play
         QCOMPARE(game().money, 100);
@@ -542,7 +545,6 @@ private slots:
 
         frm_Jogos->hide();
         open();
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("100"));
         QVERIFY(shows(cnScreen->alavanca, "alavanca.jpg"));
         pull();
@@ -677,7 +679,6 @@ private slots:
         QVERIFY(cnScreen->l->isVisible());
         QCOMPARE(messages(), QStringList({"O Jogo foi carregado com Sucesso !"}));
         QVERIFY(!cnScreen->lsalvar->isEnabled()); // load leaves the save option as it was
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("245"));
         QCOMPARE(cnScreen->l2->text(), QStringLiteral("8"));
     }
@@ -746,7 +747,6 @@ private slots:
         spin();
         QCOMPARE(game().money, 2147483647);
         QCOMPARE(game().won, 2147483647);
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("2147483647"));
         // The long number fits between "US$ " and ",00": the fixed label makes room for it.
         const QFontMetrics fm(cnScreen->ldinheiro->font());
@@ -882,7 +882,6 @@ private slots:
         QVERIFY(cnScreen->lsalvar->isEnabled());
         QVERIFY(game().unsaved);
         QCOMPARE(file("Config/Jogos/cn/nome.txt"), QByteArray("Jogador")); // only a save writes it
-        refresh();
         QCOMPARE(cnScreen->shape->width(), cnScreen->nome->width() + 3);
 
         // During a spin the click only marks unsaved play.
@@ -926,7 +925,6 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         cnScreen->CarregarJogo1->trigger();
-        refresh();
         QVERIFY(clock.elapsed() < 5000);
         QVERIFY(cnScreen->nome->width() <= 520);
         QVERIFY(!cnScreen->nome->text().contains(u'\n'));
@@ -952,7 +950,6 @@ private slots:
         QVERIFY(!game().spinning());
         QVERIFY(game().unsaved);
         QCOMPARE(cnScreen->nome->text(), QStringLiteral("Caio"));
-        refresh();
         QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("100"));
     }
 
@@ -1190,6 +1187,136 @@ private slots:
                      qPrintable(panels[i]->text()));
         }
         QVERIFY(panels[0]->x() < panels[1]->x() && panels[1]->x() < panels[2]->x() && panels[2]->x() < panels[3]->x());
+    }
+
+    // ---- Labels follow the record; idle costs nothing ----------------------------------------
+
+    // Every change reaches the labels at once, with no timer tick in between: the pull's stake,
+    // the result, a load, a load stopped by a broken file, and a close.
+    void theLabelsFollowTheRecordWithNoTick()
+    {
+        open();
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("100"));
+        QCOMPARE(cnScreen->l2->text(), QStringLiteral("0"));
+        QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::PointingHandCursor);
+        QTest::mouseClick(cnScreen->alavanca, Qt::LeftButton, {}, QPoint(20, 60));
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("90"));
+        QCOMPARE(cnScreen->lperdeu->text(), QStringLiteral("10"));
+        QCOMPARE(cnScreen->lapostas->text(), QStringLiteral("1"));
+        QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::ArrowCursor);
+        env->random->script = {2, 2, 0};
+        spin();
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("115"));
+        QCOMPARE(cnScreen->lganha->text(), QStringLiteral("25"));
+        QCOMPARE(cnScreen->l2->text(), QStringLiteral("1"));
+        QCOMPARE(cnScreen->alavanca->cursor().shape(), Qt::PointingHandCursor);
+
+        env->writeFile("Config/Jogos/cn/dinheiro.txt", "7");
+        env->writeFile("Config/Jogos/cn/apostas.txt", "3");
+        env->writeFile("Config/Jogos/cn/nenhuma.txt", "x");
+        cnScreen->CarregarJogo1->trigger();
+        QCOMPARE(errors().size(), 1);
+        // The values before the broken file are taken and shown; the counts after it stay.
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("7"));
+        QCOMPARE(cnScreen->lapostas->text(), QStringLiteral("3"));
+        QCOMPARE(cnScreen->ln->text(), QString::number(game().noMatch));
+
+        cnScreen->close();
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("100"));
+        QCOMPARE(cnScreen->lapostas->text(), QStringLiteral("0"));
+        QCOMPARE(cnScreen->l2->text(), QStringLiteral("0"));
+    }
+
+    // At rest no timer of the machine fires more than 10 times a second: not after showing, nor
+    // after a pull has settled, a save's notice has slid away, a load, a close or a new game.
+    // Only the reels and the notice run fast, and only while they move.
+    void anIdleMachineRunsNoFastTimer()
+    {
+        open();
+        QCOMPARE(fastTimers(), QStringList());
+        pull();
+        QCOMPARE(fastTimers(), QStringList({"timer1"}));
+        spin();
+        QCOMPARE(fastTimers(), QStringList());
+        QVERIFY(cnScreen->t1->enabled()); // hides the amount once, 2.6 s later
+
+        nameDialogTypes("Ana");
+        cnScreen->SalvarJogo1->trigger();
+        QCOMPARE(fastTimers(), QStringList({"Timer4"}));
+        for (int i = 0; i < 400 && cnScreen->Timer4->enabled(); ++i)
+            cnScreen->Timer4->tick();
+        QCOMPARE(fastTimers(), QStringList());
+
+        cnScreen->CarregarJogo1->trigger();
+        for (int i = 0; i < 400 && cnScreen->Timer4->enabled(); ++i)
+            cnScreen->Timer4->tick();
+        QCOMPARE(fastTimers(), QStringList());
+
+        // Space pressed and released: the release waits a moment for a held key's repeat, once.
+        key(cnScreen, QEvent::KeyPress);
+        key(cnScreen, QEvent::KeyRelease);
+        cnScreen->spaceUp->tick();
+        QVERIFY(!cnScreen->spaceUp->enabled());
+        spin();
+        QCOMPARE(fastTimers(), QStringList());
+
+        QTest::keyClick(cnScreen, Qt::Key_F2);
+        QCOMPARE(fastTimers(), QStringList());
+        cnScreen->close();
+        QCOMPARE(fastTimers(), QStringList());
+    }
+
+    // The real program's timers (not hand-fired): a shown machine at rest runs none faster than
+    // 10 Hz, measured by the ticks the event loop delivers in a quarter of a second.
+    void anIdleMachineWakesRarelyOnTheEventLoop()
+    {
+        zor::Timer::setManualMode(false);
+        open();
+        QVERIFY(QTest::qWaitForWindowExposed(cnScreen));
+        int ticks = 0;
+        QList<QMetaObject::Connection> counting;
+        for (zor::Timer* t : cnScreen->findChildren<zor::Timer*>())
+            counting << connect(t, &zor::Timer::timeout, this, [&ticks] { ++ticks; });
+        QTest::qWait(250);
+        for (const auto& c : counting)
+            disconnect(c);
+        zor::Timer::setManualMode(true);
+        QVERIFY2(ticks <= 3, qPrintable(QStringLiteral("%1 ticks in 250 ms").arg(ticks)));
+    }
+
+    // The menu's entries clicked as a player clicks them: the bar's menu opened, the entry
+    // clicked.
+    void menuEntriesClickedWithTheMouse()
+    {
+        open();
+        cnScreen->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(cnScreen));
+        auto clickEntry = [this](QMenu* menu, QAction* entry) {
+            QMenuBar* bar = cnScreen->MainMenu1;
+            QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(menu->menuAction()).center());
+            QTRY_VERIFY(menu->isVisible());
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(entry).center());
+            QTRY_VERIFY(!menu->isVisible());
+        };
+        pull();
+        nameDialogTypes("Ana");
+        clickEntry(cnScreen->OpcoesdoJogo1, cnScreen->SalvarJogo1);
+        QCOMPARE(file("Config/Jogos/cn/dinheiro.txt"), QByteArray("90"));
+        QCOMPARE(cnScreen->l->text(), QStringLiteral("O Jogo foi Salvo com Sucesso !"));
+
+        env->writeFile("Config/Jogos/cn/dinheiro.txt", "55");
+        clickEntry(cnScreen->OpcoesdoJogo1, cnScreen->CarregarJogo1);
+        QCOMPARE(game().money, 55);
+        QCOMPARE(cnScreen->ldinheiro->text(), QStringLiteral("55"));
+
+        clickEntry(cnScreen->Ajuda1, cnScreen->CacaNiquel1);
+        QCOMPARE(env->dialogs->modalShown.last(), QStringLiteral("ajudacn"));
+        QCOMPARE(game().money, 55);
+
+        clickEntry(cnScreen->OpcoesdoJogo1, cnScreen->SairparaateladeJogos1);
+        QVERIFY(cnScreen->isHidden());
+        QVERIFY(frm_Jogos->isVisible());
+        QCOMPARE(game().money, 100);
     }
 
     void escapeDoesNotCloseTheScreen()
