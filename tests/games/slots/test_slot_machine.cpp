@@ -104,6 +104,18 @@ class SlotMachine : public QObject {
         return n;
     }
 
+    // A symbol set chosen as a player does with the keyboard: the chooser focused, the arrow keys
+    // step through the list, each step a choice.
+    void choose(QComboBox* chooser, int index)
+    {
+        chooser->setFocus(Qt::TabFocusReason);
+        while (chooser->currentIndex() < index)
+            QTest::keyClick(chooser, Qt::Key_Down);
+        while (chooser->currentIndex() > index)
+            QTest::keyClick(chooser, Qt::Key_Up);
+        QCOMPARE(chooser->currentIndex(), index);
+    }
+
     // The screen's timers that run now faster than 10 times a second.
     QStringList fastTimers() const
     {
@@ -599,8 +611,7 @@ private slots:
     void aSetNameIsSavedInWindows1252()
     {
         open();
-        cnScreen->ComboBox1->setCurrentIndex(0);
-        emit cnScreen->ComboBox1->activated(0);
+        choose(cnScreen->ComboBox1, 0);
         nameDialogTypes("João");
         cnScreen->SalvarJogo1->trigger();
         QCOMPARE(file("Config/Jogos/cn/design.txt"), QByteArray("Bras\xf5" "es de Times"));
@@ -859,8 +870,7 @@ private slots:
         QCOMPARE(cnScreen->ComboBox2->currentIndex(), cn::kDefaultSymbolSet);
         QVERIFY(shows(cnScreen->c2, "c3.bmp"));
         QVERIFY(shows(cnScreen->fig1, "c3.bmp"));
-        cnScreen->ComboBox2->setCurrentIndex(4);
-        emit cnScreen->ComboBox2->activated(4);
+        choose(cnScreen->ComboBox2, 4);
         cnScreen->hide();
         open();
         QCOMPARE(cnScreen->ComboBox1->currentIndex(), 4);
@@ -958,8 +968,7 @@ private slots:
     void bothChoosersAgreeAndFillTheReels()
     {
         open();
-        cnScreen->ComboBox1->setCurrentIndex(1);
-        emit cnScreen->ComboBox1->activated(1);
+        choose(cnScreen->ComboBox1, 1);
         QCOMPARE(cnScreen->ComboBox2->currentIndex(), 1);
         for (Picture* reel : {cnScreen->fig1, cnScreen->fig2, cnScreen->fig3})
             QVERIFY(shows(reel, "ferrari4.jpg"));
@@ -969,8 +978,7 @@ private slots:
         QVERIFY(cnScreen->lsalvar->isEnabled());
         QVERIFY(game().unsaved);
 
-        cnScreen->ComboBox2->setCurrentIndex(2);
-        emit cnScreen->ComboBox2->activated(2);
+        choose(cnScreen->ComboBox2, 2);
         QCOMPARE(cnScreen->ComboBox1->currentIndex(), 2);
         QCOMPARE(game().symbols, cn::symbolSets()[2].files);
         QVERIFY(shows(cnScreen->fig2, "i1.jpg"));
@@ -982,8 +990,7 @@ private slots:
         pull();
         cnScreen->timer1->tick();
         QVERIFY(shows(cnScreen->fig1, "c1.jpg"));
-        cnScreen->ComboBox2->setCurrentIndex(4);
-        emit cnScreen->ComboBox2->activated(4);
+        choose(cnScreen->ComboBox2, 4);
         QVERIFY(shows(cnScreen->fig1, "c1.jpg")); // the spinning reel is left alone
         cnScreen->timer1->tick();
         QVERIFY(shows(cnScreen->fig1, "f4.jpg"));
@@ -998,12 +1005,10 @@ private slots:
     void aSetChosenAfterTheLastSaveGivesWayAtTheNextShow()
     {
         open();
-        cnScreen->ComboBox2->setCurrentIndex(1);
-        emit cnScreen->ComboBox2->activated(1);
+        choose(cnScreen->ComboBox2, 1);
         nameDialogTypes("Lia");
         cnScreen->SalvarJogo1->trigger();
-        cnScreen->ComboBox2->setCurrentIndex(4);
-        emit cnScreen->ComboBox2->activated(4);
+        choose(cnScreen->ComboBox2, 4);
         QCOMPARE(game().symbols, cn::symbolSets()[4].files);
         cnScreen->IniciarnovoJogo1->trigger();
         QCOMPARE(cnScreen->ComboBox1->currentIndex(), 1);
