@@ -39,13 +39,15 @@ size_near() { near "$1" "$3" 2 && near "$2" "$4" 2; }
 fpoint() { point "$1" "$(sc "$2")" "$(sc "$3")"; }
 fclick() { click_at "$1" "$(sc "$2")" "$(sc "$3")"; }
 
-# grab <window> <name>: the window's client area into $DENSE/<name>-<factor>x.png.
+# grab <window> <name>: the window's client area into $DENSE/<name>-<factor>x.png, once it has
+# been still for 250 ms (at most 5 s): a window photographed half painted would differ from its
+# 1x twin however sound its pictures, and how long painting takes depends on the machine's load.
 grab() {
     local w h ox oy
-    sleep 0.4
+    settle "$1" 250
     read -r w h < <(xs_size "$1")
     read -r ox oy < <(xs_origin "$1")
-    import -window root -crop "${w}x${h}+${ox}+${oy}" +repage "$DENSE/$2-${F}x.png" 2>/dev/null
+    import -window root -crop "${w}x${h}+${ox}+${oy}" +repage "${PNG_FAST[@]}" "$DENSE/$2-${F}x.png" 2>/dev/null
 }
 
 # coin_window <w> <h> <ms>: the visible coin window of that client size (device-independent).
@@ -69,7 +71,6 @@ coin_window() {
 banner() {
     fpoint "$CHOOSER" 273 4
     fpoint "$CHOOSER" 273 "$1"
-    sleep 0.3
     xdotool click 1
 }
 
@@ -104,14 +105,12 @@ photograph() {
     [ -n "$CHOOSER" ] || return 1
     banner 167
     if cn=$(xs_wait_window "$APP_PID" "$SLOT_TITLE" 3000); then
-        sleep 0.3
         grab "$cn" slot-machine
         back_to_chooser "$cn"
     fi
     [ -n "$CHOOSER" ] || return 1
     banner 278
     if bj=$(xs_wait_window "$APP_PID" "$BLACKJACK_TITLE" 3000); then
-        sleep 0.3
         grab "$bj" blackjack-table
         xs_key "$bj" Return
         if bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 3000); then
@@ -124,14 +123,20 @@ photograph() {
 # coordinates) of the dense screenshot is from the same area of the 1x screenshot scaled up.
 # Windows with a menu bar may lay it out a pixel or two higher or lower at another factor, so
 # the best of a few vertical offsets counts.
+# The 1x screenshot scaled up and the dense one are kept decoded (ImageMagick's memory-mapped
+# .mpc) for the several areas of a screen, and the cuts uncompressed (.miff).
 area_error() {
-    local dense=$DENSE/$1-${F}x.png plain=$DENSE/$1-1x.png w h ref=$WORK/ref.png best=1 dy e
+    local dense=$DENSE/$1-${F}x.png plain=$DENSE/$1-1x.png w h ref=$WORK/ref.miff best=1 dy e
+    local up=$WORK/$1-${F}x-up.mpc cut=$WORK/$1-${F}x.mpc
     [ -s "$dense" ] && [ -s "$plain" ] || { echo 1; return; }
-    read -r w h < <(identify -format '%w %h' "$dense")
-    convert "$plain" -filter Triangle -resize "${w}x${h}!" -crop "$(sc "$4")x$(sc "$5")+$(sc "$2")+$(sc "$3")" \
-        +repage "$ref"
+    if [ ! -e "$up" ]; then
+        read -r w h < <(identify -format '%w %h' "$dense")
+        convert "$plain" -filter Triangle -resize "${w}x${h}!" "$up"
+        convert "$dense" "$cut"
+    fi
+    convert "$up" -crop "$(sc "$4")x$(sc "$5")+$(sc "$2")+$(sc "$3")" +repage "$ref"
     for dy in 0 -2 2 -4 4 -6 6; do
-        e=$(picture_error "$ref" "$dense" "$(sc "$2")" $(($(sc "$3") + dy)) "$(sc "$4")" "$(sc "$5")")
+        e=$(picture_error "$ref" "$cut" "$(sc "$2")" $(($(sc "$3") + dy)) "$(sc "$4")" "$(sc "$5")")
         best=$(awk -v a="$best" -v b="$e" 'BEGIN {print (b < a ? b : a)}')
         awk -v a="$best" -v l="$LIMIT" 'BEGIN {exit !(a < l / 2)}' && break
     done
@@ -141,8 +146,8 @@ area_error() {
 # picture_error <ref.png> <image> <x> <y> <w> <h>: the normalised RMSE between ref.png and that
 # rectangle of the image.
 picture_error() {
-    convert "$2" -crop "$5x$6+$3+$4" +repage "$WORK/cut.png" 2>/dev/null
-    compare -metric RMSE "$1" "$WORK/cut.png" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p'
+    convert "$2" -crop "$5x$6+$3+$4" +repage "$WORK/cut.miff" 2>/dev/null
+    compare -metric RMSE "$1" "$WORK/cut.miff" null: 2>&1 | sed -n 's/.*(\([0-9.e-]*\)).*/\1/p'
 }
 
 # same_picture <screen> <what> <x> <y> <w> <h>: one result line for an area.
