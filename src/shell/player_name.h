@@ -11,8 +11,9 @@
 //     name_.ask();
 //     // a save:
 //     if (!name_.askIfUnset()) return;          // the program is ending: save nothing
-//     store.saveSet(name_.isSet() ? {..., name_.buffer()} : {...});
-//     name_.afterSave();                        // only when the set was written
+//     const bool saved = name_.isSet() ? store.saveSet({..., name_.buffer()})  // with the name
+//                                      : store.saveSet({...});                 // without it
+//     if (saved) name_.afterSave();             // only when the set was written
 //     // a load:
 //     name_.load();                             // throws the store's error on a missing file
 //
