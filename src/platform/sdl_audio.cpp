@@ -1,9 +1,13 @@
 #include "platform/sdl_audio.h"
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QList>
+#include <QPointer>
+#include <QThread>
+#include <QTimer>
 
 #include <SDL.h>
 #include <SDL_mixer.h>
@@ -12,6 +16,7 @@
 #include <algorithm>
 #include <array>
 #include <atomic>
+#include <chrono>
 #include <thread>
 #include <cmath>
 #include <cstdio>
@@ -29,13 +34,26 @@ namespace {
 // Cues all play on this one mixer channel, so a new cue always cuts the one before it.
 constexpr int kCueChannel = 0;
 constexpr int kRate = 44100;
-constexpr int kBufferFrames = 1024;
+// The mixer wakes once per buffer: 2048 frames is 46 ms, about 22 wake-ups a second while
+// anything sounds, and a cue still starts within a blink of the pointer's move.
+constexpr int kBufferFrames = 2048;
 
 // ---------------------------------------------------------------------------------------------
 // The audio device, shared by the cues and the music.
+//
+// A running device wakes the process at every buffer even when it only plays silence (SDL's
+// mixer thread goes on while paused). So a device that has sounded nothing for a little while
+// is released, and opened again by the next cue or the next Play: the screens of the games,
+// where the music is stopped, then cost no audio wake-up at all between two sounds. Only the
+// device is closed: SDL's audio layer stays up, so opening again is quick.
 
-enum class Device { Untried, Open, Failed, Closed };
+enum class Device { Untried, Open, Released, Failed, Closed };
 Device device = Device::Untried;
+// The device's format, as obtained when it was last opened.
+int deviceRate = kRate;
+Uint16 deviceFormat = MIX_DEFAULT_FORMAT;
+int deviceChannels = 2;
+int releaseDelayMs = 3000;
 
 #if defined(__linux__)
 void silentAlsaError(const char*, int, const char*, int, const char*, ...) {}
@@ -60,23 +78,124 @@ void quietAlsa() {}
 #endif
 
 void shutDownMusic();
+void beforeRelease();
+bool somethingSounds();
+int msUntilSilence();
 
-void closeDevice()
+// Closes the mixer (the device and its thread); SDL's audio layer stays up.
+void closeMixer()
 {
-    if (device != Device::Open)
-        return;
-    shutDownMusic();
     Mix_HaltChannel(-1);
     Mix_HookMusic(nullptr, nullptr);
     Mix_CloseAudio();
+}
+
+void closeDevice()
+{
+    if (device != Device::Open && device != Device::Released)
+        return;
+    shutDownMusic();
+    if (device == Device::Open) {
+        beforeRelease();
+        closeMixer();
+    }
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
     device = Device::Closed;
 }
 
-// Opens the device on first use; later calls only report whether it is there. A failure is
-// reported once, on one line, and sound stays off for the rest of the run.
+bool openMixer()
+{
+    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
+        std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
+        return false;
+    }
+    Mix_AllocateChannels(1);
+    Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);
+    return true;
+}
+
+// The release of a silent device: one single-shot timer, armed whenever a sound starts or
+// stops and fired when the delay after that sound should have passed; it then lets the device
+// go if nothing has sounded for the whole delay, or looks again later. It never ticks while
+// the device is released.
+class ReleaseTimer {
+public:
+    // A sound lasting `ms` from now started, or (ms 0) a sound was stopped.
+    void soundFor(int ms)
+    {
+        quietFrom_ = std::max(quietFrom_, now() + ms);
+        arm(ms + releaseDelayMs);
+    }
+
+    // Looks again in `ms`, or sooner if a look is already due sooner.
+    void arm(int ms)
+    {
+        QCoreApplication* app = QCoreApplication::instance();
+        if (!app || QThread::currentThread() != app->thread())
+            return; // no event loop to fire it: the device simply stays open
+        if (!timer_) {
+            timer_ = new QTimer(app);
+            timer_->setObjectName(QStringLiteral("releaseAudio"));
+            timer_->setSingleShot(true);
+            QObject::connect(timer_, &QTimer::timeout, [this] { check(); });
+        }
+        if (timer_->isActive() && timer_->remainingTime() <= ms)
+            return;
+        timer_->start(std::max(ms, 0));
+    }
+
+    void cancel()
+    {
+        if (timer_)
+            timer_->stop();
+    }
+
+private:
+    static qint64 now()
+    {
+        using namespace std::chrono;
+        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+    }
+
+    void check()
+    {
+        if (device != Device::Open)
+            return;
+        if (somethingSounds()) {
+            arm(std::max(msUntilSilence(), 100) + releaseDelayMs);
+            return;
+        }
+        const qint64 due = quietFrom_ + releaseDelayMs;
+        if (now() < due) {
+            arm(int(due - now()));
+            return;
+        }
+        beforeRelease();
+        closeMixer();
+        device = Device::Released;
+    }
+
+    QPointer<QTimer> timer_;
+    // No cue started so far sounds after this moment.
+    qint64 quietFrom_ = 0;
+};
+
+ReleaseTimer releaseTimer;
+
+// Opens the device on first use, and again after it was released; later calls only report
+// whether it is there. A failure is reported once, on one line, and sound stays off for the
+// rest of the run.
 bool ensureDevice()
 {
+    if (device == Device::Released) {
+        if (!openMixer()) {
+            SDL_QuitSubSystem(SDL_INIT_AUDIO);
+            device = Device::Failed;
+            return false;
+        }
+        device = Device::Open;
+        return true;
+    }
     if (device != Device::Untried)
         return device == Device::Open;
     device = Device::Failed;
@@ -89,12 +208,10 @@ bool ensureDevice()
         std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", SDL_GetError());
         return false;
     }
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
+    if (!openMixer()) {
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         return false;
     }
-    Mix_AllocateChannels(1);
     device = Device::Open;
     // Stop the mixer before the process tears down: its thread would otherwise go on running
     // the synthesiser while static objects are being destroyed.
@@ -103,6 +220,10 @@ bool ensureDevice()
 }
 
 bool deviceOpen() { return device == Device::Open; }
+
+// Open, or released for silence: the state the mixer reads can be changed. (Locking a released
+// device is a no-op: it has no mixer thread to keep out.)
+bool mixerReachable() { return device == Device::Open || device == Device::Released; }
 
 // ---------------------------------------------------------------------------------------------
 // The default cue, heard in place of a WAV file that is missing or cannot be read, as a desktop
@@ -169,10 +290,37 @@ Mix_Chunk* composeDefaultCue()
     return rw ? Mix_LoadWAV_RW(rw, 1) : nullptr; // the chunk keeps a converted copy
 }
 
+// The default cue is converted to the device's format as it is composed; a device opened again
+// in another format gets it composed anew.
+struct DefaultCue {
+    Mix_Chunk* chunk = nullptr;
+    int rate = 0;
+    Uint16 format = 0;
+    int channels = 0;
+};
+DefaultCue defaultCueCache;
+
 Mix_Chunk* defaultCue()
 {
-    static Mix_Chunk* const chunk = composeDefaultCue();
-    return chunk;
+    DefaultCue& d = defaultCueCache;
+    if (d.chunk && (d.rate != deviceRate || d.format != deviceFormat || d.channels != deviceChannels)) {
+        Mix_FreeChunk(d.chunk);
+        d.chunk = nullptr;
+    }
+    if (!d.chunk) {
+        d.chunk = composeDefaultCue();
+        d.rate = deviceRate;
+        d.format = deviceFormat;
+        d.channels = deviceChannels;
+    }
+    return d.chunk;
+}
+
+// The length of a chunk in the device's format, in milliseconds.
+int chunkMs(const Mix_Chunk* chunk)
+{
+    const int bytesPerSecond = std::max(1, deviceRate * deviceChannels * int(SDL_AUDIO_BITSIZE(deviceFormat) / 8));
+    return int(qint64(chunk->alen) * 1000 / bytesPerSecond);
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -180,9 +328,17 @@ Mix_Chunk* defaultCue()
 // Cues are loaded from their file at every play: the files are tiny, and a file replaced on disk
 // is heard at once. The chunk of the last cue is kept until the next play or stop, since the
 // mixer reads it while it sounds.
+class SdlSoundCues;
+std::vector<SdlSoundCues*> liveCues;
+
 class SdlSoundCues final : public SoundCues {
 public:
-    ~SdlSoundCues() override { release(); }
+    SdlSoundCues() { liveCues.push_back(this); }
+    ~SdlSoundCues() override
+    {
+        release();
+        liveCues.erase(std::remove(liveCues.begin(), liveCues.end(), this), liveCues.end());
+    }
 
     void play(const QString& wavFile, bool wait) override
     {
@@ -197,10 +353,13 @@ public:
             loaded_ = chunk;
         else
             chunk = defaultCue();
-        if (!chunk || Mix_PlayChannel(kCueChannel, chunk, 0) < 0)
+        if (!chunk || Mix_PlayChannel(kCueChannel, chunk, 0) < 0) {
+            releaseTimer.soundFor(0);
             return;
+        }
         if (wait)
             waitForEnd(chunk);
+        releaseTimer.soundFor(wait ? 0 : chunkMs(chunk));
     }
 
     void stop() override
@@ -209,9 +368,9 @@ public:
             return;
         Mix_HaltChannel(kCueChannel);
         release();
+        releaseTimer.soundFor(0);
     }
 
-private:
     // Frees the chunk of the previous cue, making sure the mixer no longer reads it.
     void release()
     {
@@ -222,27 +381,23 @@ private:
                 Mix_HaltChannel(kCueChannel);
             Mix_FreeChunk(loaded_);
         }
-        // Once the device is closed the mixer is gone; the chunk is left to the process's end.
+        // Once the device is closed for good the mixer is gone; the chunk is left to the
+        // process's end. (A device released for silence frees its chunks first.)
         loaded_ = nullptr;
     }
 
+private:
     // The caller closes its screen or ends the program right after, so the cue has to be heard
     // to its end first. The mixer is polled until it lets go of the chunk, then one device
     // buffer more passes so that its last samples have reached the speaker. A deadline guards
     // against a device that stopped consuming samples.
     static void waitForEnd(Mix_Chunk* chunk)
     {
-        int rate = kRate, channels = 2;
-        Uint16 format = MIX_DEFAULT_FORMAT;
-        Mix_QuerySpec(&rate, &format, &channels);
-        const Uint64 bytesPerSecond
-            = Uint64(rate) * Uint64(channels) * Uint64(SDL_AUDIO_BITSIZE(format) / 8);
-        const Uint64 deadline
-            = SDL_GetTicks64() + Uint64(chunk->alen) * 1000 / std::max<Uint64>(bytesPerSecond, 1) + 2000;
+        const Uint64 deadline = SDL_GetTicks64() + Uint64(chunkMs(chunk)) + 2000;
         while (Mix_Playing(kCueChannel) && Mix_GetChunk(kCueChannel) == chunk
                && SDL_GetTicks64() < deadline)
             SDL_Delay(5);
-        SDL_Delay(Uint32(kBufferFrames * 1000 / std::max(rate, 1)));
+        SDL_Delay(Uint32(kBufferFrames * 1000 / std::max(deviceRate, 1)));
     }
 
     Mix_Chunk* loaded_ = nullptr;
@@ -308,10 +463,8 @@ public:
         QByteArray bytes = file.readAll();
         if (!looksLikeMidi(bytes) || !ensureDevice())
             return false;
-        int rate = kRate, channels = 2;
-        Uint16 format = AUDIO_S16SYS;
-        Mix_QuerySpec(&rate, &format, &channels);
-        if (format != AUDIO_S16SYS || channels < 1)
+        const int rate = deviceRate, channels = deviceChannels;
+        if (deviceFormat != AUDIO_S16SYS || channels < 1)
             return false;
         const QByteArray font = soundFontPath();
         if (font.isEmpty())
@@ -348,6 +501,8 @@ public:
         complete_ = false;
         open_ = true;
         worker_ = std::thread([this] { renderAll(); });
+        // Opening made the device run; it is let go again if Play does not follow.
+        releaseTimer.soundFor(0);
         return true;
     }
 
@@ -355,39 +510,90 @@ public:
 
     void play() override
     {
-        if (!open_ || !deviceOpen())
+        if (!open_)
+            return;
+        if (!ensureDevice())
             return;
         SDL_LockAudio();
         if (ended())
             moveToStart();
         playing_ = true;
         SDL_UnlockAudio();
-        if (owner != this) {
-            Mix_HookMusic(&SdlMusicPlayer::hook, this);
-            owner = this;
-        }
+        hookAndWatch();
     }
 
     void stop() override
     {
-        if (!open_ || !deviceOpen())
+        if (!open_ || !mixerReachable())
             return;
         SDL_LockAudio();
         playing_ = false;
         SDL_UnlockAudio();
+        releaseTimer.soundFor(0);
     }
 
     void rewind() override
     {
-        if (!open_ || !deviceOpen())
+        if (!open_ || !mixerReachable())
             return;
         SDL_LockAudio();
         moveToStart();
+        const bool playing = playing_;
         SDL_UnlockAudio();
+        // A piece that ended while playing sounds again from its start: the device must run.
+        if (playing && ensureDevice())
+            hookAndWatch();
+    }
+
+    // Whether the piece is sounding now.
+    bool sounding() const
+    {
+        if (owner != this || !playing_)
+            return false;
+        SDL_LockAudio();
+        const bool over = ended();
+        SDL_UnlockAudio();
+        return !over;
+    }
+
+    // The milliseconds of the piece still to play, as far as it is rendered.
+    int msToEnd() const
+    {
+        SDL_LockAudio();
+        const std::size_t position = position_;
+        SDL_UnlockAudio();
+        const std::size_t rendered = rendered_.load(std::memory_order_acquire);
+        if (!complete_.load(std::memory_order_acquire))
+            return releaseDelayMs; // still rendering: look again a little later
+        const std::size_t left = rendered > position ? rendered - position : 0;
+        return int(std::min<std::size_t>(left * std::size_t(ratio_) * 1000 / std::size_t(std::max(deviceRate, 1)),
+                                         24 * 3600 * 1000));
+    }
+
+    // The device is about to be released: the mixer lets go of the hook.
+    void unhook()
+    {
+        if (owner == this) {
+            Mix_HookMusic(nullptr, nullptr);
+            owner = nullptr;
+        }
     }
 
     // Stops the worker and lets go of the mixer; the device is about to close.
     void shutDown() { close(); }
+
+private:
+    void hookAndWatch()
+    {
+        if (owner != this) {
+            Mix_HookMusic(&SdlMusicPlayer::hook, this);
+            owner = this;
+        }
+        // Looked at again when the piece should be over.
+        releaseTimer.arm(msToEnd() + releaseDelayMs);
+    }
+
+public:
 
 private:
     static constexpr std::size_t kBlockFrames = 1 << 16;
@@ -453,20 +659,66 @@ private:
     void fill(Sint16* out, int len)
     {
         const int frames = len / int(sizeof(Sint16)) / channels_;
-        std::fill(out, out + std::size_t(frames) * std::size_t(channels_), Sint16(0));
-        if (owner != this || !playing_)
-            return;
-        const std::size_t available = rendered_.load(std::memory_order_acquire);
+        int written = 0;
+        if (owner == this && playing_) {
+            const std::size_t available = rendered_.load(std::memory_order_acquire);
+            written = ratio_ == 2 && channels_ == 2 ? fillDoubledStereo(out, frames, available)
+                                                    : fillAnyRate(out, frames, available);
+        }
+        // After the end of the piece (or, briefly, of what is rendered so far): silence.
+        std::fill(out + std::size_t(written) * std::size_t(channels_),
+                  out + std::size_t(frames) * std::size_t(channels_), Sint16(0));
+    }
+
+    const Sint16* frameAt(std::size_t position) const
+    {
+        return blocks_[position / kBlockFrames].get() + 2 * (position % kBlockFrames);
+    }
+
+    // The common case, a stereo device at twice the rendering rate: each rendered frame gives
+    // the midpoint from the frame before, then itself. Returns the frames written.
+    int fillDoubledStereo(Sint16* out, int frames, std::size_t available)
+    {
+        int i = 0;
+        if (phase_ == 1 && i < frames) {
+            out[0] = Sint16(current_[0]);
+            out[1] = Sint16(current_[1]);
+            phase_ = 0;
+            ++i;
+        }
+        while (i < frames) {
+            if (position_ >= available)
+                return i;
+            previous_[0] = current_[0];
+            previous_[1] = current_[1];
+            const Sint16* frame = frameAt(position_++);
+            current_[0] = frame[0];
+            current_[1] = frame[1];
+            out[2 * i] = Sint16(previous_[0] + (current_[0] - previous_[0]) / 2);
+            out[2 * i + 1] = Sint16(previous_[1] + (current_[1] - previous_[1]) / 2);
+            phase_ = 1;
+            if (++i == frames)
+                break;
+            out[2 * i] = Sint16(current_[0]);
+            out[2 * i + 1] = Sint16(current_[1]);
+            phase_ = 0;
+            ++i;
+        }
+        return i;
+    }
+
+    // Any other device: linear interpolation by the whole-number ratio, mono or stereo.
+    int fillAnyRate(Sint16* out, int frames, std::size_t available)
+    {
         for (int i = 0; i < frames; ++i) {
             if (phase_ == 0) {
                 if (position_ >= available)
-                    return; // the end of the piece (or, briefly, of what is rendered so far)
+                    return i;
                 previous_[0] = current_[0];
                 previous_[1] = current_[1];
-                const Sint16* frame = blocks_[position_ / kBlockFrames].get() + 2 * (position_ % kBlockFrames);
+                const Sint16* frame = frameAt(position_++);
                 current_[0] = frame[0];
                 current_[1] = frame[1];
-                ++position_;
             }
             phase_ = (phase_ + 1) % ratio_;
             const int step = phase_ == 0 ? ratio_ : phase_;
@@ -479,6 +731,7 @@ private:
                 out[channels_ * i + 1] = Sint16(right);
             }
         }
+        return frames;
     }
 
     void close()
@@ -525,8 +778,40 @@ private:
 
 void shutDownMusic()
 {
+    releaseTimer.cancel();
     for (SdlMusicPlayer* player : livePlayers)
         player->shutDown();
+}
+
+bool somethingSounds()
+{
+    if (Mix_Playing(kCueChannel))
+        return true;
+    return std::any_of(livePlayers.begin(), livePlayers.end(),
+                       [](const SdlMusicPlayer* p) { return p->sounding(); });
+}
+
+// Until every sound now playing is over, as far as known (a cue's end is not tracked: a cue
+// still sounding is looked at again shortly).
+int msUntilSilence()
+{
+    int ms = Mix_Playing(kCueChannel) ? 500 : 0;
+    for (const SdlMusicPlayer* p : livePlayers)
+        if (p->sounding())
+            ms = std::max(ms, p->msToEnd());
+    return ms;
+}
+
+void beforeRelease()
+{
+    for (SdlSoundCues* cues : liveCues)
+        cues->release();
+    for (SdlMusicPlayer* player : livePlayers)
+        player->unhook();
+    if (defaultCueCache.chunk) {
+        Mix_FreeChunk(defaultCueCache.chunk);
+        defaultCueCache.chunk = nullptr;
+    }
 }
 
 } // namespace
@@ -534,5 +819,16 @@ void shutDownMusic()
 std::shared_ptr<SoundCues> makeSdlSoundCues() { return std::make_shared<SdlSoundCues>(); }
 
 std::unique_ptr<MusicPlayer> makeSdlMusicPlayer() { return std::make_unique<SdlMusicPlayer>(); }
+
+void setSdlAudioReleaseDelay(int ms)
+{
+    releaseDelayMs = std::max(ms, 0);
+    // A look due after the old delay is due after the new one instead.
+    releaseTimer.cancel();
+    if (deviceOpen())
+        releaseTimer.arm(msUntilSilence() + releaseDelayMs);
+}
+
+bool sdlAudioDeviceRunning() { return deviceOpen(); }
 
 } // namespace zor

@@ -303,6 +303,81 @@ private slots:
         QVERIFY(listen(200) > kLoud);
     }
 
+    // A device that sounds nothing wakes the process at every buffer all the same, so it is
+    // let go after a delay of silence and opened again by the next sound. (The disk driver
+    // starts its file anew when the device opens again.)
+    void silentDeviceIsReleasedAndTheNextCueOpensItAgain()
+    {
+        setSdlAudioReleaseDelay(300);
+        cues_->play(path("tom400.wav"), false);
+        QVERIFY(sdlAudioDeviceRunning());
+        QTest::qWait(500); // the tone plays on, and the delay has not run out after it
+        QVERIFY(sdlAudioDeviceRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        const qint64 size = QFileInfo(output_).size();
+        QTest::qWait(200);
+        QCOMPARE(QFileInfo(output_).size(), size); // nothing written: no mixer thread runs
+
+        cues_->play(path("tom1500.wav"), false);
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(listen(250) > kLoud);
+        cues_->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        cues_->stop(); // harmless on a released device
+        QVERIFY(!sdlAudioDeviceRunning());
+
+        // A cue heard to its end opens the device again too, and is heard.
+        cues_->play(path("tom100.wav"), true);
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(loudnessSince(0) > kLoud);
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        // The default cue, made for the device before, sounds after it opened again.
+        cues_->play(path("nao_existe.wav"), false);
+        QVERIFY(listen(250) > kLoud);
+        setSdlAudioReleaseDelay(3000);
+    }
+
+    void musicKeepsTheDeviceUntilItEndsOrStops()
+    {
+        setSdlAudioReleaseDelay(300);
+        std::unique_ptr<MusicPlayer> player = makeSdlMusicPlayer();
+        QVERIFY(player->open(path("peca.mid")));
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000); // opened, never played
+        player->play();
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(listen(300) > kLoud);
+        QTest::qWait(1500); // the silence in the middle of the piece: still playing
+        QVERIFY(sdlAudioDeviceRunning());
+        player->stop();
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        player->rewind(); // a stopped piece stays stopped: no device for it
+        QTest::qWait(500);
+        QVERIFY(!sdlAudioDeviceRunning());
+        player->play();
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(listen(300) > kLoud); // from the start, as rewound
+
+        // Played to its end (FluidSynth declares it over about two seconds after the last
+        // note), the device goes; Play starts the piece over and the device with it.
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 8000);
+        player->play();
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(listen(300) > kLoud);
+
+        // A piece that ended while playing starts again on Rewind alone, device and all.
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 8000);
+        player->rewind();
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(listen(300) > kLoud);
+        // Stop and Rewind, as the menu's Start does: silence, and the device goes.
+        player->stop();
+        player->rewind();
+        QTest::qWait(100);
+        QVERIFY(quiet(listen(200)));
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        setSdlAudioReleaseDelay(3000);
+    }
+
     void cleanupTestCase() { cues_.reset(); }
 };
 
