@@ -10,11 +10,9 @@
 # shellcheck source=SCRIPTDIR/common.sh
 source "$(dirname "${BASH_SOURCE[0]}")/common.sh" "$@"
 
-# key <window> <key>...: types keys into the window and lets the program repaint.
-key() {
-    xs_key "$@"
-    sleep 0.35
-}
+# key <window> <key>...: types keys into the window. The program handles them in order; each
+# step then waits for the change it looks at, or for the window to come to rest.
+key() { xs_key "$@"; }
 
 # hints_fixed <what> <window> <minimise allowed 0|1>: the window manager hints of a fixed-size
 # window: the same minimum and maximum size, no maximise function or decoration in the Motif
@@ -55,23 +53,23 @@ scenario_keyboard() {
         stop_game
         return
     fi
-    sleep 0.5
+    settle "$menu" 200
     read -r mx my < <(xs_origin "$menu")
     hints_fixed "menu" "$menu" 0
-    import -window root "$WORK/$s/menu.png" 2>/dev/null
+    grab_root "$WORK/$s/menu.png"
 
     # Tab reaches the menu button: highlighted and framed.
     key "$menu" Tab
-    shot shell-menu-tab
-    n=$(client_diff "$WORK/$s/menu.png" "$SHOTS/shell-menu-tab.png" "$menu" 0 478 162 48)
+    n=$(changed_shot "$WORK/$s/menu.png" "$SHOTS/shell-menu-tab.png" "$menu" 0 478 162 48 1500)
     check "menu: Tab reaches the menu button, highlighted and framed ($n pixels changed)" [ "$n" -gt 1500 ]
     # Space opens the panel, Space again closes it.
     key "$menu" space
-    import -window root "$WORK/$s/menu-panel.png" 2>/dev/null
-    n=$(client_diff "$WORK/$s/menu.png" "$WORK/$s/menu-panel.png" "$menu" 4 331 153 150)
+    n=$(changed_shot "$WORK/$s/menu.png" "$WORK/$s/menu-panel.png" "$menu" 4 331 153 150 7000)
     check "menu: Space on the menu button opens the panel ($n pixels changed)" [ "$n" -gt 7000 ]
     key "$menu" space
-    import -window root "$WORK/$s/menu-closed.png" 2>/dev/null
+    # Back to the plain scene (a panel that stays open fails the check after 3 s).
+    wait_matches "$WORK/$s/menu.png" "$menu" 4 331 153 140 800 3000 >/dev/null
+    grab_root "$WORK/$s/menu-closed.png"
     n=$(client_diff "$WORK/$s/menu.png" "$WORK/$s/menu-closed.png" "$menu" 4 331 153 140)
     check "menu: Space again closes the panel ($n pixels differ from the plain scene)" [ "$n" -lt 800 ]
 
@@ -101,7 +99,6 @@ scenario_keyboard() {
         key "$conf" Tab Tab Tab space
         check "configuration: three more Tabs reach \"Cancelar\", which Space presses" \
             xs_wait_gone "$APP_PID" "$CONFIG_TITLE" 2000
-        sleep 0.2
         check "configuration: Cancel left the music switch as saved ($(contents "$cfg/musica.txt"))" \
             file_holds "$cfg/musica.txt" s
     fi
@@ -118,6 +115,7 @@ scenario_keyboard() {
     # Shift+Tab back to the menu button, Space opens the panel; Up three times from its bottom reaches
     # "O Cassino ZOR", which Space opens.
     key "$menu" shift+Tab shift+Tab shift+Tab space Up Up Up
+    settle "$menu" 150
     shot shell-menu-panel-keyboard
     key "$menu" space
     win=$(xs_wait_window "$APP_PID" "$CASINO_TITLE" 3000)
@@ -135,18 +133,23 @@ scenario_keyboard() {
         return
     fi
     ok "menu: Tab on to \"Escolher Jogo\" and Space open the game chooser"
-    sleep 0.4
+    settle "$CHOOSER" 200
     read -r cx cy < <(xs_origin "$CHOOSER")
     hints_fixed "chooser" "$CHOOSER" 0
-    import -window root "$WORK/$s/chooser.png" 2>/dev/null
+    grab_root "$WORK/$s/chooser.png"
     key "$CHOOSER" Tab
+    # The highlight, then the whole screen at rest (the description comes with it).
+    wait_differs "$WORK/$s/chooser.png" "$CHOOSER" 8 10 530 91 4000 5000 >/dev/null
+    settle "$CHOOSER" 150
     shot shell-chooser-tab
     n=$(client_diff "$WORK/$s/chooser.png" "$SHOTS/shell-chooser-tab.png" "$CHOOSER" 8 10 530 91)
     check "chooser: Tab reaches the first banner and highlights it ($n of 48230 pixels changed)" [ "$n" -gt 4000 ]
     n=$(client_diff "$WORK/$s/chooser.png" "$SHOTS/shell-chooser-tab.png" "$CHOOSER" 11 400 240 112)
     check "chooser: with it its description shows ($n pixels changed)" [ "$n" -gt 800 ]
     key "$CHOOSER" Down Down Up
-    import -window root "$WORK/$s/chooser-slot.png" 2>/dev/null
+    wait_differs "$WORK/$s/chooser.png" "$CHOOSER" 8 122 530 91 4000 5000 >/dev/null
+    settle "$CHOOSER" 150
+    grab_root "$WORK/$s/chooser-slot.png"
     n=$(client_diff "$WORK/$s/chooser.png" "$WORK/$s/chooser-slot.png" "$CHOOSER" 8 122 530 91)
     check "chooser: Down, Down and Up reach the slot machine's banner ($n pixels changed)" [ "$n" -gt 4000 ]
     n=$(client_diff "$WORK/$s/chooser.png" "$WORK/$s/chooser-slot.png" "$CHOOSER" 8 10 530 91)
@@ -154,28 +157,28 @@ scenario_keyboard() {
     key "$CHOOSER" space
     if win=$(xs_wait_window "$APP_PID" "$SLOT_TITLE" 3000); then
         ok "chooser: Space opens the slot machine"
-        sleep 0.4
+        settle "$win" 150
         xs_close "$win"
         if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
-            sleep 0.4
+            settle "$CHOOSER" 150
             read -r ox oy < <(xs_origin "$CHOOSER")
             check "chooser: it comes back where it was ($ox,$oy, first $cx,$cy)" [ "$ox,$oy" = "$cx,$cy" ]
             # Tab past the three banners to "Voltar para o Menu Principal"; Space goes back.
             key "$CHOOSER" Tab Tab Tab Tab space
             if menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 3000); then
                 ok "chooser: four Tabs reach \"Voltar para o Menu Principal\", which Space presses"
-                sleep 0.4
+                settle "$menu" 150
                 read -r ox oy < <(xs_origin "$menu")
                 check "menu: it comes back where it was ($ox,$oy, first $mx,$my)" [ "$ox,$oy" = "$mx,$my" ]
                 # And again: a second return lands on the same spot.
                 key "$menu" Return
                 if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
-                    sleep 0.4
+                    settle "$CHOOSER" 150
                     read -r ox oy < <(xs_origin "$CHOOSER")
                     check "chooser: shown a third time it is still where it was ($ox,$oy)" [ "$ox,$oy" = "$cx,$cy" ]
                     xs_close "$CHOOSER"
                     menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 3000)
-                    sleep 0.4
+                    settle "$menu" 150
                     read -r ox oy < <(xs_origin "$menu")
                     check "menu: shown a third time it is still where it was ($ox,$oy)" [ "$ox,$oy" = "$mx,$my" ]
                 fi
@@ -204,7 +207,7 @@ scenario_keyboard() {
             key "$conf" Return
             if win=$(xs_wait_window "$APP_PID" "$APP_TITLE" 3000); then
                 ok "configuration: Cancel with warnings on shows its message box"
-                sleep 0.3
+                settle "$win" 150
                 read -r ox oy < <(xs_origin "$win")
                 read -r n h < <(xs_size "$win")
                 import -window root "$WORK/$s/screen.png" 2>/dev/null

@@ -54,7 +54,7 @@ scenario1() {
     check "menu: it is centred on the 1024x768 screen (client at $ox,$oy)" \
         near2 $((ox + 400)) $((oy + 264)) 512 384 40
 
-    sleep 0.4
+    settle "$menu" 200
     shot menu
 
     # The menu button: moving onto it shows its highlight, pressing it opens the panel.
@@ -63,16 +63,12 @@ scenario1() {
     xdotool mousemove $((ox + 70)) $((oy + 500))
     sleep 0.05
     xdotool mousemove $((ox + 80)) $((oy + 500))
-    sleep 0.4
-    shot menu-hover
-    n=$(region_diff "$SHOTS/menu.png" "$SHOTS/menu-hover.png" $((ox + 1)) $((oy + 483)) 157 38)
+    n=$(changed_shot "$SHOTS/menu.png" "$SHOTS/menu-hover.png" "$menu" 1 483 157 38 600)
     check "menu: the pointer on the menu button highlights it ($n of 5966 pixels changed)" [ "$n" -gt 600 ]
     xdotool mousedown 1
     sleep 0.15
     xdotool mouseup 1
-    sleep 0.4
-    shot menu-panel
-    n=$(region_diff "$SHOTS/menu.png" "$SHOTS/menu-panel.png" $((ox + 4)) $((oy + 331)) 153 154)
+    n=$(changed_shot "$SHOTS/menu.png" "$SHOTS/menu-panel.png" "$menu" 4 331 153 154 7000)
     check "menu: pressing the menu button opens the panel ($n of 23562 pixels changed)" [ "$n" -gt 7000 ]
 
     # The desktop launcher written at start.
@@ -93,14 +89,14 @@ scenario1() {
         ok "menu: Enter opens the game chooser"
         check_title "chooser" "$chooser" "$CHOOSER_TITLE"
         check "menu: it is hidden while the chooser is shown" xs_wait_gone "$APP_PID" "$MENU_TITLE" 1000
-        sleep 0.3
+        settle "$chooser" 150
         shot chooser
         xs_close "$chooser"
-        if xs_wait_window "$APP_PID" "$MENU_TITLE" 3000 >/dev/null; then
+        if menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 3000); then
             ok "chooser: closing it shows the main menu again"
             check "chooser: it is hidden after closing" xs_wait_gone "$APP_PID" "$CHOOSER_TITLE" 1000
             check "chooser: closing it does not end the program" xs_alive "$APP_PID"
-            sleep 0.3
+            settle "$menu" 150
             shot menu-again
         else
             not_ok "chooser: closing it shows the main menu again"
@@ -177,7 +173,7 @@ scenario3() {
     if [ -n "$box" ]; then
         ok "missing file: an error box appears at start ($(elapsed) ms)"
         check_title "missing file: the error box" "$box" "$APP_TITLE"
-        sleep 0.4
+        settle "$box" 150
         shot missing-config-error
         name=$(timeout 5 xdotool getwindowname "$box" 2>/dev/null)
         xs_key "$box" Return
@@ -191,7 +187,7 @@ scenario3() {
     fi
     if menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" $((6000 - $(elapsed)))); then
         ok "missing file: the main menu still appears ($(elapsed) ms after start)"
-        sleep 0.3
+        settle "$menu" 150
         shot missing-config-menu
     else
         not_ok "missing file: the main menu still appears within 6 s of start"
@@ -229,7 +225,7 @@ scenario4() {
         check_title "warning: the dialog" "$aviso" "$WARNING_TITLE"
         read -r w h < <(xs_size "$aviso")
         check "warning: its client area is 420x159 (${w}x${h})" [ "${w:-0}x${h:-0}" = 420x159 ]
-        sleep 0.4
+        settle "$aviso" 200
         shot warning
         # The unticked check box must show its square: compared with the same square of the
         # dialog's picture 22 pixels higher, where nothing lies, a drawn box changes most of
@@ -240,7 +236,7 @@ scenario4() {
             [ "$n" -ge 80 ]
         xs_key "$aviso" Return
         check "warning: Enter presses \"Fechar\" and closes the dialog" xs_wait_gone "$APP_PID" "$WARNING_TITLE" 2000
-        sleep 0.2
+        wait_for 3000 [ "$(stat -c %Y "$file")" -gt "$before" ]
         check "warning: \"Fechar\" saves Config/alerta.txt again" [ "$(stat -c %Y "$file")" -gt "$before" ]
         check "warning: Config/alerta.txt then holds exactly \"s\" ($(od -An -c "$file" | tr -s ' '))" \
             file_holds "$file" s
@@ -267,14 +263,14 @@ scenario5() {
         return
     fi
     read -r ox oy < <(xs_origin "$aviso")
-    sleep 0.3
     # The check box lies at 12,124 (200x20); its caption takes the click as well as its box.
+    mark "$aviso" 12 124 200 20
     xdotool mousemove $((ox + 60)) $((oy + 134)) click 1
-    sleep 0.3
+    wait_change 10 3000 >/dev/null
     shot warning-ticked
     xs_key "$aviso" Return
     check "warning off: \"Fechar\" closes the dialog" xs_wait_gone "$APP_PID" "$WARNING_TITLE" 2000
-    sleep 0.2
+    wait_for 3000 file_holds "$file" n
     check "warning off: with the box ticked Config/alerta.txt holds exactly \"n\" ($(od -An -c "$file" | tr -s ' '))" \
         file_holds "$file" n
     end_game "warning off"
@@ -298,13 +294,11 @@ scenario6() {
         stop_game
         return
     fi
-    sleep 0.3
 
     # The game chooser and a round trip to each game's screen.
     xs_key "$MENU" Return
     if CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000); then
         ok "screens: Enter on the menu opens \"$CHOOSER_TITLE\""
-        sleep 0.3
         game_round_trip coin 10 "$COIN_TITLE" 888 616 game-coin &&
             game_round_trip "slot machine" 122 "$SLOT_TITLE" 852 537 game-slot-machine &&
             game_round_trip blackjack 233 "$BLACKJACK_TITLE" 797 571 game-blackjack
@@ -324,7 +318,6 @@ scenario6() {
         stop_game
         return
     fi
-    sleep 0.3
 
     # The configuration screen from the menu's gear: untick the sound box, Save.
     conf=$(open_from_menu config 480 505 "$CONFIG_TITLE")
@@ -338,7 +331,7 @@ scenario6() {
             file_holds "$cfg/som.txt" s
         click_at "$conf" 158 236
         check "configuration: \"Salvar !\" closes the screen" xs_wait_gone "$APP_PID" "$CONFIG_TITLE" 3000
-        sleep 0.2
+        wait_for 3000 file_holds "$cfg/som.txt" n
         check "configuration: after Save Config/som.txt holds exactly \"n\" ($(od -An -c "$cfg/som.txt" | tr -s ' '))" \
             file_holds "$cfg/som.txt" n
         check "configuration: Save writes the other switches and the theme as they were ($(contents "$cfg/alerta.txt" "$cfg/musica.txt" "$cfg/animacao.txt" "$cfg/cor.txt"))" \
@@ -359,7 +352,7 @@ scenario6() {
                 [ "$n" -gt 1500 ]
             click_at "$design" 183 430
             check "design: \"&Salvar\" closes the screen" xs_wait_gone "$APP_PID" "$DESIGN_TITLE" 3000
-            sleep 0.2
+            wait_for 3000 file_holds "$cfg/cor.txt" 5
             check "design: after Save Config/cor.txt holds exactly \"5\", the middle-left swatch's theme ($(od -An -c "$cfg/cor.txt" | tr -s ' '))" \
                 file_holds "$cfg/cor.txt" 5
             if appears "$APP_PID" "$CONFIG_TITLE" 1000; then
@@ -375,7 +368,6 @@ scenario6() {
         if xs_find "$APP_PID" "$CONFIG_TITLE" >/dev/null; then
             click_at "$conf" 158 265
             check "configuration: \"Cancelar\" closes the screen" xs_wait_gone "$APP_PID" "$CONFIG_TITLE" 3000
-            sleep 0.2
             check "configuration: Cancel leaves the saved files as they were ($(contents "$cfg/som.txt" "$cfg/cor.txt"))" \
                 holds_all "$cfg/som.txt" n "$cfg/cor.txt" 5
         fi
@@ -404,7 +396,6 @@ scenario6() {
         check "about: \"Fechar\" closes it" xs_wait_gone "$APP_PID" "$CASINO_TITLE" 2000
     fi
 
-    sleep 0.2
     end_game "screens"
 }
 
@@ -444,7 +435,7 @@ scenario7() {
 
     start_game $s
     if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
-        sleep 0.3
+        settle "$MENU" 150
         ends_on_signal "main menu" TERM
     else
         not_ok "signals: the main menu appears"
@@ -453,7 +444,6 @@ scenario7() {
 
     start_game $s
     if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
-        sleep 0.3
         if conf=$(open_from_menu config 480 505 "$CONFIG_TITLE"); then
             ok "signals: the configuration screen is open over the menu"
             ends_on_signal "modal configuration screen" HUP
