@@ -6,6 +6,7 @@ namespace zor {
 
 namespace {
 bool g_manual = false;
+QList<Timer*> g_live;
 }
 
 Timer::Timer(QObject* parent, const QString& name, int intervalMs, bool enabled)
@@ -15,6 +16,17 @@ Timer::Timer(QObject* parent, const QString& name, int intervalMs, bool enabled)
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::tick);
     sync(true);
+    g_live.append(this);
+}
+
+Timer::~Timer()
+{
+    g_live.removeOne(this);
+}
+
+QList<Timer*> Timer::all()
+{
+    return g_live;
 }
 
 void Timer::setEnabled(bool on)
