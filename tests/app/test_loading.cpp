@@ -103,7 +103,7 @@ private slots:
         QVERIFY(guarded([] { CoC_jogo->b8Click(); }));
         const coin::CoinGame& c = coin::game();
         QCOMPARE(c.side, QStringLiteral("Coroa"));
-        QCOMPARE(c.mode, 2);
+        QCOMPARE(c.mode, zor::coin::Mode::PlayerStop);
         QCOMPARE(c.coinValue, 50);
         QCOMPARE(c.money, -0.5);
         QCOMPARE(c.bets, 3);

@@ -91,7 +91,6 @@ private slots:
         coin::game().side = QStringLiteral("Cara");
         TCoC_jogo* t = CoC_jogo;
         t->show();
-        t->verifica->tick();
         env->dialogs->scripts["coc_modo"] = [](QDialog*) {
             coc_modo->RadioButton1->setChecked(true);
             coc_modo->Button1->click();
@@ -108,9 +107,9 @@ private slots:
                 t->aleatorio->tick();
             }
             QVERIFY2(!coin::game().tossRunning, qPrintable(QStringLiteral("toss %1 never ended").arg(round)));
-            t->verifica->tick();
             const coin::CoinGame& g = coin::game();
             QCOMPARE(g.bets, round);
+            QCOMPARE(t->lapostas->text(), QString::number(round)); // drawn as the toss settled
             QCOMPARE(g.wins + g.losses, round);
             QCOMPARE(g.money, double(g.wins - g.losses));
             memoryAt(round);

@@ -122,7 +122,7 @@ int main(int argc, char** argv)
         for (unsigned long i = 0;; ++i) {
             const zorloop::CoinGame& want = zorloop::kCoinGames[i % 2];
             zor::coin::CoinGame& g = zor::coin::game();
-            g.mode = want.mode;
+            g.mode = static_cast<zor::coin::Mode>(want.mode);
             g.side = QString::fromLatin1(want.side);
             g.coinValue = want.coinValue;
             g.money = want.money;

@@ -54,7 +54,7 @@ void recordChanged()
 Phase phase(const CoinGame& g)
 {
     if (g.tossRunning)
-        return g.mode == PlayerStop ? Phase::PlayerToss : Phase::RandomToss;
+        return g.mode == Mode::PlayerStop ? Phase::PlayerToss : Phase::RandomToss;
     return g.tossOffered ? Phase::Ready : Phase::NoMode;
 }
 
@@ -75,7 +75,7 @@ void applyStake(CoinGame& g)
 
 bool hasPlayableMode(const CoinGame& g)
 {
-    return g.mode == RandomStop || g.mode == PlayerStop;
+    return g.mode == Mode::RandomStop || g.mode == Mode::PlayerStop;
 }
 
 Face drawStopTarget(RandomSource& random)
@@ -97,7 +97,7 @@ void showTable(CoinGame& g)
 
 void confirmMode(CoinGame& g)
 {
-    if (g.mode != NoMode)
+    if (g.mode != Mode::NoMode)
         g.tossOffered = true;
 }
 
@@ -107,7 +107,7 @@ bool startToss(CoinGame& g, RandomSource& random)
         return false;
     g.unsaved = true;
     g.tossRunning = true;
-    if (g.mode == RandomStop) {
+    if (g.mode == Mode::RandomStop) {
         g.stopTarget = drawStopTarget(random);
         g.countdown = 0;
     } else {
@@ -140,7 +140,7 @@ StopResult stop(CoinGame& g)
 {
     StopResult r;
     r.remind = !g.playerStop;
-    if (!(g.mode == PlayerStop && g.playerStop))
+    if (!(g.mode == Mode::PlayerStop && g.playerStop))
         return r;
     g.tossRunning = false;
     g.playerStop = false;
@@ -174,7 +174,7 @@ QString moneyText(double money)
 
 void reset(CoinGame& g)
 {
-    g.mode = NoMode;
+    g.mode = Mode::NoMode;
     g.tossOffered = false;
     g.bets = 0;
     g.money = 0;
@@ -195,7 +195,7 @@ void closeTable(CoinGame& g)
 
 SavedGame savedTexts(const CoinGame& g)
 {
-    return {intToStr(g.mode),    g.side,           intToStr(g.coinValue), floatToStr(g.money),
+    return {intToStr(int(g.mode)),   g.side,           intToStr(g.coinValue), floatToStr(g.money),
             intToStr(g.wins),    intToStr(g.losses), intToStr(g.bets)};
 }
 
@@ -203,8 +203,8 @@ void takeMode(CoinGame& g, const QString& text)
 {
     g.tossOffered = true;
     const int mode = strToInt(text);
-    g.mode = (mode == RandomStop || mode == PlayerStop) ? mode : NoMode;
-    if (g.mode == PlayerStop) {
+    g.mode = (mode == int(Mode::RandomStop) || mode == int(Mode::PlayerStop)) ? Mode(mode) : Mode::NoMode;
+    if (g.mode == Mode::PlayerStop) {
         g.playerStop = true;
         g.countdown = kCountdownTicks;
     }

@@ -22,7 +22,7 @@ class RandomSource;
 namespace zor::coin {
 
 // Stop modes of a toss, as the saved game writes them ("Config/Jogos/coc/modo.txt").
-enum Mode { NoMode = 0, RandomStop = 1, PlayerStop = 2 };
+enum class Mode { NoMode = 0, RandomStop = 1, PlayerStop = 2 };
 
 // The faces of the coin: Cara is up when only the control `cara` shows, Coroa when `coroa`
 // (laid over it) shows too.
@@ -36,8 +36,8 @@ enum class Phase { NoMode, Ready, RandomToss, PlayerToss };
 inline constexpr int kCountdownTicks = 150;
 
 struct CoinGame {
-    // The stop mode (Mode). A loaded game may hold NoMode while the toss is offered.
-    int mode = NoMode;
+    // The stop mode. A loaded game may hold NoMode while the toss is offered.
+    Mode mode = Mode::NoMode;
     // The main button offers the toss ("Jogar Moeda") rather than the mode dialog: a mode was
     // confirmed, or a game was loaded (even one without a mode). Cleared by reset and close.
     bool tossOffered = false;

@@ -204,7 +204,7 @@ void TCoC_jogo::jogarClick()
         return;
     ChangeScope change;
     if (zor::coin::phase(g) == zor::coin::Phase::NoMode) {
-        if (g.mode == zor::coin::NoMode) {
+        if (g.mode == zor::coin::Mode::NoMode) {
             setJogarLook(JogarLook::Hover);
             zor::dialogs().showModal(coc_modo);
         }
@@ -222,7 +222,7 @@ void TCoC_jogo::jogarClick()
     Button1->setText(QStringLiteral("Mostrar >>"));
     Button1->setEnabled(false);
 
-    if (g.mode == zor::coin::RandomStop) {
+    if (g.mode == zor::coin::Mode::RandomStop) {
         gear.config2->hide();
         setPararColour(kSilver);
         aleatorio->setEnabled(true);

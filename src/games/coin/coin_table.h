@@ -95,7 +95,6 @@ public:
     zor::Timer* aleatorio = nullptr;
     // No longer polls: it stays switched off, and a tick by hand draws the record as a change
     // does (redraw).
-    zor::Timer* verifica = nullptr;
     zor::Timer* Timer = nullptr; // hides the save/load balloon
 
     // The name label's whole caption ("Clique aqui para Editar o seu Nome" until a name is

@@ -234,8 +234,7 @@ void TCoC_jogo::layout()
     gira1 = new zor::Timer(this, QStringLiteral("gira1"), 73, false);
     gira2 = new zor::Timer(this, QStringLiteral("gira2"), 73, false);
     aleatorio = new zor::Timer(this, QStringLiteral("aleatorio"), 1, false);
-    // The labels follow the record's changes (redraw); `verifica` polls no more and stays off.
-    verifica = new zor::Timer(this, QStringLiteral("verifica"), 5, false);
+    // No refresh timer: the labels follow the record's changes (redraw).
     Timer = new zor::Timer(this, QStringLiteral("Timer"), 2857, false);
 
     // ---- Event wiring ----
@@ -243,7 +242,6 @@ void TCoC_jogo::layout()
     zor::on(gira1, &zor::Timer::timeout, this, [this] { gira1Timer(); });
     zor::on(gira2, &zor::Timer::timeout, this, [this] { gira2Timer(); });
     zor::on(aleatorio, &zor::Timer::timeout, this, [this] { aleatorioTimer(); });
-    zor::on(verifica, &zor::Timer::timeout, this, [this] { redraw(); });
     zor::on(&zor::coin::notifier(), &zor::coin::RecordNotifier::changed, this, [this] { redraw(); });
     zor::on(Timer, &zor::Timer::timeout, this, [this] { TimerTimer(); });
 

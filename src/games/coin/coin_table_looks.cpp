@@ -49,7 +49,7 @@ void TCoC_jogo::FormMouseMove()
         setJogarLook(JogarLook::Rest);
     else if (jogarLook_ == JogarLook::Busy && !game().tossRunning)
         setJogarLook(JogarLook::Hover);
-    if (game().mode == zor::coin::PlayerStop)
+    if (game().mode == zor::coin::Mode::PlayerStop)
         setPararColour(Qt::black);
     gear.leave();
     setUnderline(b9, false);
@@ -64,7 +64,7 @@ void TCoC_jogo::jogarMouseMove()
 
 void TCoC_jogo::pararMouseMove()
 {
-    if (game().mode == zor::coin::PlayerStop && game().playerStop)
+    if (game().mode == zor::coin::Mode::PlayerStop && game().playerStop)
         setPararColour(Qt::red);
 }
 

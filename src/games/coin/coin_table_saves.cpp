@@ -66,10 +66,10 @@ void TCoC_jogo::b8Click()
     zor::coin::CoinGame& g = game();
     // Offers the toss ("Jogar Moeda") first, then takes the mode.
     zor::coin::takeMode(g, zor::setting(Setting::modo));
-    if (g.mode == zor::coin::PlayerStop) {
+    if (g.mode == zor::coin::Mode::PlayerStop) {
         setPararColour(Qt::black);
         coc_modo->RadioButton2->setChecked(true);
-    } else if (g.mode == zor::coin::RandomStop) {
+    } else if (g.mode == zor::coin::Mode::RandomStop) {
         coc_modo->RadioButton1->setChecked(true);
     }
     zor::coin::SavedGame t;

@@ -54,10 +54,10 @@ void Tcoc_modo::Button1Click()
 {
     zor::coin::ChangeScope change;
     if (RadioButton1->isChecked()) {
-        game().mode = zor::coin::RandomStop;
+        game().mode = zor::coin::Mode::RandomStop;
         zor::confirmation(QStringLiteral("Modo Escolhido: Parada Aleatória"));
     } else if (RadioButton2->isChecked()) {
-        game().mode = zor::coin::PlayerStop;
+        game().mode = zor::coin::Mode::PlayerStop;
         zor::confirmation(QStringLiteral("Modo Escolhido: Parada pelo Jogador"));
     }
     zor::playCue(zor::kChoiceCue);
@@ -67,7 +67,7 @@ void Tcoc_modo::Button1Click()
 void Tcoc_modo::Button2Click()
 {
     zor::playCue(zor::kChoiceCue);
-    game().mode = zor::coin::NoMode;
+    game().mode = zor::coin::Mode::NoMode;
     zor::coin::recordChanged();
     close();
 }

@@ -21,7 +21,7 @@ struct Taken {
     int bets, wins, losses, value;
     bool operator==(const Taken&) const = default;
 };
-Taken taken(const CoinGame& g) { return {g.mode, g.money, g.bets, g.wins, g.losses, g.coinValue}; }
+Taken taken(const CoinGame& g) { return {int(g.mode), g.money, g.bets, g.wins, g.losses, g.coinValue}; }
 
 char* toString(const Taken& t)
 {
@@ -46,7 +46,7 @@ SavedGame goodTexts()
 CoinGame before()
 {
     CoinGame g;
-    g.mode = 0;
+    g.mode = Mode::NoMode;
     g.money = 9;
     g.bets = 90;
     g.wins = 91;
@@ -226,7 +226,7 @@ private slots:
         QCOMPARE(phase(g), Phase::NoMode);
         QCOMPARE(random.reseeds, 0);
 
-        g.mode = RandomStop;
+        g.mode = Mode::RandomStop;
         confirmMode(g);
         QCOMPARE(phase(g), Phase::Ready);
         QVERIFY(!g.tossRunning && !g.unsaved);
@@ -248,7 +248,7 @@ private slots:
         QCOMPARE(phase(g), Phase::Ready);
 
         // Player stop: the stop is armed and the bar full from the start; no draw.
-        g.mode = PlayerStop;
+        g.mode = Mode::PlayerStop;
         QVERIFY(startToss(g, random));
         QCOMPARE(phase(g), Phase::PlayerToss);
         QVERIFY(g.playerStop);
@@ -290,7 +290,7 @@ private slots:
         zortest::FakeRandom random;
         random.script = {draw};
         CoinGame g;
-        g.mode = RandomStop;
+        g.mode = Mode::RandomStop;
         g.tossOffered = true;
         g.side = side;
         g.stake = 0.25;
@@ -326,7 +326,7 @@ private slots:
     {
         zortest::FakeRandom random;
         CoinGame g;
-        g.mode = PlayerStop;
+        g.mode = Mode::PlayerStop;
         g.tossOffered = true;
         QVERIFY(!countdownTick(g));
         QCOMPARE(g.countdown, 0);
@@ -341,7 +341,7 @@ private slots:
     {
         zortest::FakeRandom random;
         CoinGame g;
-        g.mode = PlayerStop;
+        g.mode = Mode::PlayerStop;
         g.tossOffered = true;
         turnTick(g, Face::Coroa);
         QCOMPARE(g.showing, Face::Cara);
@@ -364,7 +364,7 @@ private slots:
         QCOMPARE(g.bets, 0);
 
         // In a random toss: a reminder, and the countdown goes on.
-        g.mode = RandomStop;
+        g.mode = Mode::RandomStop;
         g.tossOffered = true;
         random.script = {0};
         QVERIFY(startToss(g, random));
@@ -376,7 +376,7 @@ private slots:
         reset(g);
 
         // In a player toss: no reminder; the face up when the stop comes decides.
-        g.mode = PlayerStop;
+        g.mode = Mode::PlayerStop;
         g.tossOffered = true;
         QVERIFY(startToss(g, random));
         turnTick(g, Face::Coroa);
@@ -432,7 +432,7 @@ private slots:
             } catch (const AppError&) {
             }
             QCOMPARE(phase(g), Phase::Ready);
-            QCOMPARE(g.mode, int(NoMode));
+            QCOMPARE(g.mode, Mode::NoMode);
             // "Jogar Moeda" starts nothing until a reset brings back the mode dialog.
             QVERIFY(!startToss(g, random));
             QVERIFY(!g.unsaved && !g.tossRunning);
@@ -445,7 +445,7 @@ private slots:
     void resetKeepsWinsAndLossesCloseClearsThem()
     {
         CoinGame g = before();
-        g.mode = 2;
+        g.mode = Mode::PlayerStop;
         g.tossOffered = true;
         g.tossRunning = true;
         g.playerStop = true;
@@ -467,7 +467,7 @@ private slots:
     void aSaveWritesTheseTexts()
     {
         CoinGame g;
-        g.mode = 1;
+        g.mode = Mode::RandomStop;
         g.side = "Coroa";
         g.coinValue = 10;
         g.money = -0.15;
@@ -509,15 +509,15 @@ private slots:
     {
         for (const char* text : {"0", "3", "-1", "2147483647", "7"}) {
             CoinGame g = before();
-            g.mode = 1;
+            g.mode = Mode::RandomStop;
             takeMode(g, text);
-            QCOMPARE(g.mode, 0);
+            QCOMPARE(g.mode, Mode::NoMode);
             QVERIFY(!g.playerStop);
             QVERIFY(!hasPlayableMode(g));
         }
         CoinGame g;
         takeMode(g, "1");
-        QCOMPARE(g.mode, 1);
+        QCOMPARE(g.mode, Mode::RandomStop);
         QVERIFY(!g.playerStop);
         QVERIFY(hasPlayableMode(g));
     }

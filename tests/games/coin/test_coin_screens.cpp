@@ -477,7 +477,7 @@ private slots:
 
     void modeDialogTakesOnlyARealEnter()
     {
-        game().mode = coin::NoMode;
+        game().mode = coin::Mode::NoMode;
         coc_modo->RadioButton2->setChecked(true);
         coc_modo->show();
         QVERIFY(QTest::qWaitForWindowExposed(coc_modo));
@@ -487,10 +487,10 @@ private slots:
             sendKey(coc_modo, QEvent::KeyPress, Qt::Key_Escape, true);
         }
         QVERIFY(coc_modo->isVisible());
-        QCOMPARE(game().mode, 0);
+        QCOMPARE(game().mode, coin::Mode::NoMode);
         sendKey(coc_modo, QEvent::KeyPress, Qt::Key_Return);
         QVERIFY(coc_modo->isHidden());
-        QCOMPARE(game().mode, 2);
+        QCOMPARE(game().mode, coin::Mode::PlayerStop);
     }
 
     void modeDialogReadsModoWithBlanksAround()
@@ -515,7 +515,7 @@ private slots:
             QVERIFY(coc_modo->RadioButton2->isChecked());
             QTest::keyClick(coc_modo->RadioButton2, Qt::Key_Return);
         });
-        QCOMPARE(game().mode, 2);
+        QCOMPARE(game().mode, coin::Mode::PlayerStop);
         QCOMPARE(env->dialogs->messages.size(), 0);
         QCOMPARE(cues(), QStringList({"escolher.wav"}));
 
@@ -525,18 +525,18 @@ private slots:
             QTest::mouseClick(coc_modo->Image2, Qt::LeftButton);
             coc_modo->Button1->click();
         });
-        QCOMPARE(game().mode, 1);
+        QCOMPARE(game().mode, coin::Mode::RandomStop);
         QCOMPARE(env->dialogs->texts("message"), QStringList({"Modo Escolhido: Parada Aleatória"}));
 
         env->openModal(coc_modo, [](QDialog*) { coc_modo->Button2->click(); });
-        QCOMPARE(game().mode, 0);
+        QCOMPARE(game().mode, coin::Mode::NoMode);
 
         // The close box and Esc leave the mode.
-        game().mode = 2;
+        game().mode = coin::Mode::PlayerStop;
         env->openModal(coc_modo, [](QDialog*) { QTest::keyClick(coc_modo, Qt::Key_Escape); });
-        QCOMPARE(game().mode, 2);
+        QCOMPARE(game().mode, coin::Mode::PlayerStop);
         env->openModal(coc_modo);
-        QCOMPARE(game().mode, 2);
+        QCOMPARE(game().mode, coin::Mode::PlayerStop);
     }
 
     void modeDialogHelpAndTheme()
