@@ -2,9 +2,12 @@
 """Reads the program's accessible tree over the desktop's accessibility bus (AT-SPI), as a
 screen reader does.
 
-    a11y.py walk <pid> <window title>   one line per showing control a player can act on
-                                        ("ok" or "nameless", role, name); exit 1 if the window
-                                        is not found within 5 s
+    a11y.py walk <pid> <window title> [at least]
+                                        one line per showing control a player can act on
+                                        ("ok" or "nameless", role, name), walked again until at
+                                        least that many show (a window just shown may still be
+                                        filling its tree), at most 5 s; exit 1 if the window is
+                                        not found within 5 s
     a11y.py find <pid> <window title> <text> [seconds]
                                         exit 0 once a showing object's name contains <text>
                                         (within the time, 5 s), printing the name
@@ -74,16 +77,22 @@ def showing(obj):
         yield from showing(child)
 
 
-def walk(pid, title):
-    w = window(pid, title)
-    if w is None:
-        print("no window %r" % title)
-        return 1
-    for obj, states in showing(w):
-        if actionable(obj, states):
-            name = (obj.name or "").strip()
-            print("%s\t%s\t%s" % ("ok" if name else "nameless", obj.getRoleName(), name))
-    return 0
+def walk(pid, title, least=0):
+    end = time.time() + 5.0
+    while True:
+        w = window(pid, title)
+        if w is None:
+            print("no window %r" % title)
+            return 1
+        lines = []
+        for obj, states in showing(w):
+            if actionable(obj, states):
+                name = (obj.name or "").strip()
+                lines.append("%s\t%s\t%s" % ("ok" if name else "nameless", obj.getRoleName(), name))
+        if len(lines) >= least or time.time() >= end:
+            print("\n".join(lines))
+            return 0
+        time.sleep(0.1)
 
 
 def find(pid, title, text, seconds):
@@ -101,7 +110,7 @@ def find(pid, title, text, seconds):
 
 def main(argv):
     if len(argv) >= 4 and argv[1] == "walk":
-        return walk(int(argv[2]), argv[3])
+        return walk(int(argv[2]), argv[3], int(argv[4]) if len(argv) > 4 else 0)
     if len(argv) >= 5 and argv[1] == "find":
         return find(int(argv[2]), argv[3], argv[4], float(argv[5]) if len(argv) > 5 else 5.0)
     print(__doc__, file=sys.stderr)

@@ -48,12 +48,32 @@ all_named() { [ -z "$1" ] && [ "$2" -ge "$3" ]; }
 # least that many are found.
 walk() {
     local out nameless n
-    out=$("$PY" "$A11Y" walk "$APP_PID" "$2" 2>&1)
+    out=$("$PY" "$A11Y" walk "$APP_PID" "$2" "$3" 2>&1)
     n=$(grep -c '^ok' <<<"$out")
     nameless=$(grep '^nameless' <<<"$out" | tr '\t\n' ' ;')
     check "$1: every control a player can act on has a name over AT-SPI (${nameless:-$n named})" \
         all_named "$nameless" "$n" "$3"
 }
+
+# next_window <title> <old window>: waits (3 s) for a window of the program with that title other
+# than the old one (the coin screens share one title); prints its id.
+next_window() {
+    local deadline=$(($(xs_now_ms) + 3000)) w name
+    while :; do
+        while read -r w name; do
+            if [ -n "$w" ] && [ "$w" != "$2" ] && [ "$name" = "$1" ]; then
+                echo "$w"
+                return 0
+            fi
+        done < <(xs_windows "$APP_PID")
+        [ "$(xs_now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.05
+    done
+}
+
+# xs_wait_gone_id <window>: waits (3 s) until that window is no longer on view.
+off_view() { ! timeout 5 xdotool search --onlyvisible --pid "$APP_PID" 2>/dev/null | grep -qx "$1"; }
+xs_wait_gone_id() { wait_for 3000 off_view "$1"; }
 
 # heard <what> <window title> <text> [seconds]: a showing object of the window is named with the
 # text within the time (5 s).
@@ -75,44 +95,38 @@ if ! MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
     show_windows
     finish
 fi
-sleep 0.5
 walk "main menu" "$MENU_TITLE" 6
 xs_key "$MENU" Return
 CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000) || { not_ok "Enter opens the chooser"; finish; }
-sleep 0.3
 walk "game chooser" "$CHOOSER_TITLE" 5
 
 # ---- One toss by keyboard -------------------------------------------------------------------
 xs_key "$CHOOSER" Tab Return
 if VALUE=$(xs_wait_window "$APP_PID" "$COIN_TITLE" 3000); then
     ok "Tab and Enter on the chooser open the coin value screen"
-    sleep 0.3
     walk "coin value screen" "$COIN_TITLE" 10
     # The third coin (10 centavos), picked with Space.
     xs_key "$VALUE" Down Right Right space
-    sleep 0.6
-    SIDE=$(xs_wait_window "$APP_PID" "$COIN_TITLE" 3000)
+    SIDE=$(next_window "$COIN_TITLE" "$VALUE")
+    xs_wait_gone_id "$VALUE"
     walk "coin side screen" "$COIN_TITLE" 9
     xs_key "$SIDE" Right Return
-    sleep 0.8
-    TABLE=$(xs_wait_window "$APP_PID" "$COIN_TITLE" 3000)
+    TABLE=$(next_window "$COIN_TITLE" "$SIDE")
+    xs_wait_gone_id "$SIDE"
     walk "coin table" "$COIN_TITLE" 10
     xs_key "$TABLE" Return
     if mode=$(xs_wait_window "$APP_PID" "$MODE_TITLE" 3000); then
-        sleep 0.3
         walk "mode dialog" "$MODE_TITLE" 4
         xs_key "$mode" Return
         xs_wait_gone "$APP_PID" "$MODE_TITLE" 2000
-        sleep 0.3
         xs_key "$TABLE" Return
-        sleep 2
-        heard "the end of a toss" "$COIN_TITLE" "R\$ 0,10. Dinheiro: R\$ "
+        # The toss takes about 1.5 s.
+        heard "the end of a toss" "$COIN_TITLE" "R\$ 0,10. Dinheiro: R\$ " 8
     else
         not_ok "Enter on the table opens the mode dialog"
     fi
     xs_close "$TABLE"
     CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000) || { not_ok "closing the table shows the chooser"; finish; }
-    sleep 0.3
 else
     not_ok "Tab and Enter on the chooser open the coin value screen"
 fi
@@ -121,14 +135,11 @@ fi
 xs_key "$CHOOSER" Tab Tab Return
 if CN=$(xs_wait_window "$APP_PID" "$SLOT_TITLE" 3000); then
     ok "Tab, Tab and Enter on the chooser open the slot machine"
-    sleep 0.5
     walk "slot machine" "$SLOT_TITLE" 12
     xs_key "$CN" space
     heard "the end of a pull" "$SLOT_TITLE" "Sua quantia disponível: US\$" 15
-    sleep 0.3
     xs_close "$CN"
     CHOOSER=$(xs_wait_window "$APP_PID" "$CHOOSER_TITLE" 3000) || { not_ok "closing the machine shows the chooser"; finish; }
-    sleep 0.3
 else
     not_ok "Tab, Tab and Enter on the chooser open the slot machine"
 fi
@@ -137,15 +148,12 @@ fi
 xs_key "$CHOOSER" Tab Tab Tab Return
 if BJ=$(xs_wait_window "$APP_PID" "$BLACKJACK_TITLE" 3000); then
     ok "Tab three times and Enter on the chooser open the Blackjack table"
-    sleep 0.5
     walk "Blackjack table" "$BLACKJACK_TITLE" 2
     xs_key "$BJ" Return
     if bet=$(xs_wait_window "$APP_PID" "$BET_TITLE" 3000); then
-        sleep 0.3
         walk "bet dialog" "$BET_TITLE" 2
         xs_key "$bet" 5 0 Return
         xs_wait_gone "$APP_PID" "$BET_TITLE" 2000
-        sleep 0.5
         # The hand may already be settled (an exact 21 or a bust): P then does nothing.
         xs_key "$BJ" p
         heard "the end of a hand" "$BLACKJACK_TITLE" " da casa. "

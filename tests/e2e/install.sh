@@ -97,7 +97,7 @@ if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
     check "installed: the launcher's Path is the player's folder" grep -qx "Path=$PLAYER" "$launcher"
     check "installed: the launcher shows the installed icon" grep -qx "Icon=$APP_ID" "$launcher"
     check "installed: desktop-file-validate passes on the launcher" desktop-file-validate "$launcher"
-    sleep 0.3
+    settle "$MENU" 150
     shot installed-menu
     check "installed: the window manager offers close but no maximise on the main menu" no_maximise "$MENU"
     wm_class=$(xprop -id "$MENU" WM_CLASS 2>/dev/null | sed -n 's/^WM_CLASS.* = ".*", "\(.*\)"$/\1/p')
@@ -110,13 +110,12 @@ if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
         check "installed: the configuration screen is transient for the main menu ($parent)" \
             [ "$((${parent:-0}))" = "$MENU" ]
         click_at "$conf" 17 56
-        sleep 0.2
         click_at "$conf" 158 236
         # Warnings are on in the initial tree: the confirmation comes up and is closed.
         if box=$(xs_wait_window "$APP_PID" "$APP_TITLE" 3000); then
             xs_key "$box" Return
         fi
-        sleep 0.3
+        wait_for 3000 file_holds "$PLAYER/Config/som.txt" n
         check "installed: the saved setting lands in the player's folder ($(contents "$PLAYER/Config/som.txt"))" \
             file_holds "$PLAYER/Config/som.txt" n
     fi
