@@ -176,16 +176,23 @@ private slots:
         cn::SlotGame& g = cn::slotGame();
         g.money = 7777;
         g.pulls = 12;
+        g.unsaved = true; // as after a pull, which also enables "Salvar Jogo"
+        frm_cn->lsalvar->setEnabled(true);
         const Tree before = configTree();
         fill();
         QVERIFY(!guarded([] { frm_cn->SalvarJogo1Click(); }));
         expectNothingSaved(before);
         QVERIFY(!frm_cn->l->isVisible());
+        // Nothing was saved: the play stays unsaved and the button stays there to try again.
+        QVERIFY(g.unsaved);
+        QVERIFY(frm_cn->lsalvar->isEnabled());
 
         makeRoom();
         QVERIFY(guarded([] { frm_cn->SalvarJogo1Click(); }));
         QCOMPARE(successTexts(*env->dialogs), QStringList({"O Jogo foi salvo com Sucesso !"}));
         QVERIFY(frm_cn->l->isVisible());
+        QVERIFY(!g.unsaved);
+        QVERIFY(!frm_cn->lsalvar->isEnabled());
         QCOMPARE(env->readFile("Config/Jogos/cn/dinheiro.txt"), QByteArray("7777"));
         QCOMPARE(env->readFile("Config/Jogos/cn/apostas.txt"), QByteArray("12"));
     }

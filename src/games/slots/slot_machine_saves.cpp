@@ -8,6 +8,8 @@
 #include "settings/store.h"
 #include "shell/game_chooser.h"
 
+#include <QScopeGuard>
+
 using zor::Setting;
 namespace cn = zor::cn;
 
@@ -24,6 +26,17 @@ constexpr int kNoticeY = 290;
 void Tfrm_cn::lsalvarClick()
 {
     auto& store = zor::settings();
+    // A save that fails (a full disk, an unwritable file) leaves the play unsaved and "Salvar
+    // Jogo" as they were, so that the player can try again.
+    const bool wasUnsaved = game().unsaved;
+    const bool wasEnabled = lsalvar->isEnabled();
+    bool written = false;
+    const auto keepUnsavedOnFailure = qScopeGuard([&] {
+        if (written)
+            return;
+        lsalvar->setEnabled(wasEnabled);
+        play([wasUnsaved](cn::SlotGame& g) { g.unsaved = wasUnsaved; });
+    });
     lsalvar->setEnabled(false);
     play([](cn::SlotGame& g) {
         cn::stopForSaveOrLoad(g);
@@ -58,6 +71,7 @@ void Tfrm_cn::lsalvarClick()
                          Setting::design, Setting::duasiguais, Setting::tresiguais, Setting::nenhuma});
     if (!saved)
         return;
+    written = true;
 
     name_.afterSave();
 
