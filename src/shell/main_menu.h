@@ -5,7 +5,8 @@
 // Every button is a picture pair: an invisible hotspot catches the pointer and shows a hover
 // picture over itself, and the hover picture carries the click. Moving onto the scene `fundo`
 // takes every highlight away again. The controls and handlers keep the names of the layout
-// (main_menu_layout.cpp), where each control's events are wired to the handlers below.
+// (main_menu_layout.cpp), where each control's events are wired to the handlers below; the
+// keyboard's way through the bar and the panel is in main_menu_keys.cpp.
 #include "controls/focus_ring.h"
 #include "controls/picture.h"
 #include "controls/timer.h"
@@ -152,9 +153,9 @@ public:
     void alertatTimer();
     void Timer1Timer();
 
-    // Keyboard on the bar: Tab and Shift+Tab (or the left and right arrows) go from button to
-    // button, highlighting each as the pointer would; Space presses the one reached. Enter
-    // keeps its meaning (Start) wherever the bar's cursor is.
+    // Keyboard on the bar (main_menu_keys.cpp): Tab and Shift+Tab (or the left and right
+    // arrows) go from button to button, highlighting each as the pointer would; Space presses
+    // the one reached. Enter keeps its meaning (Start) wherever the bar's cursor is.
     enum class Bar { Menu, Start, Config, Help, Minimise, Close };
     static constexpr int kBarButtons = 6;
     // The bar button reached, or -1 before the first Tab.
