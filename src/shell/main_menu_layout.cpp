@@ -39,6 +39,9 @@ void Tfrm_Menu::setupLayout()
     // escolher2up lies under the scene until the first show raises it.
     escolher2up = control("escolher2up", {3, 330, 155, 20}, Hidden, none, nullptr, Hand);
     fundo = control("fundo", {0, -72, 801, 601}, Visible, "menu/fundo.jpg");
+    // The scene is an opaque picture over the whole client area: what changes in front of it is
+    // repainted from the scene alone, without filling the window's background under it first.
+    fundo->setAttribute(Qt::WA_OpaquePaintEvent);
     makina = control("makina", {6, 308, 49, 61}, Hidden, "menu/makina.png");
 
     // The button bar.
