@@ -90,7 +90,7 @@ started=$(xs_now_ms)
 s=a11y
 new_game $s
 start_game $s
-if ! MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
+if ! MENU=$(app_wait_window "$MENU_TITLE" 6000); then
     not_ok "the main menu appears"
     show_windows
     finish

@@ -165,7 +165,7 @@ for F in 1 2 1.5; do
     export QT_SCALE_FACTOR=$F
     start_game "$s"
     unset QT_SCALE_FACTOR
-    if ! MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
+    if ! MENU=$(app_wait_window "$MENU_TITLE" 6000); then
         not_ok "scale $F: the main menu appears"
         show_windows
         stop_game

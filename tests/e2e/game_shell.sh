@@ -47,7 +47,7 @@ scenario_keyboard() {
     cfg=$G/Config
     printf 6 >"$cfg/cor.txt"
     start_game $s
-    if ! menu=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 4500); then
+    if ! menu=$(app_wait_window "$MENU_TITLE" 4500); then
         not_ok "keyboard: the main menu appears within 4.5 s of start"
         show_windows
         stop_game

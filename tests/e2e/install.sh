@@ -88,7 +88,7 @@ chmod 700 "$WORK/$s/runtime"
 PLAYER=$H/.local/share/cassino-zor
 
 start_game $s
-if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
+if MENU=$(app_wait_window "$MENU_TITLE" 6000); then
     ok "installed: started from an unrelated folder, the main menu appears"
     check "installed: the player's folder holds a Config tree" [ -f "$PLAYER/Config/som.txt" ]
     check "installed: the player's folder reaches the data files" files_exist "$PLAYER/casino.mid" "$PLAYER/graconf.jpg"
@@ -127,7 +127,7 @@ else
 fi
 
 start_game $s
-if MENU=$(xs_wait_window "$APP_PID" "$MENU_TITLE" 6000); then
+if MENU=$(app_wait_window "$MENU_TITLE" 6000); then
     ok "installed: a second start comes up too"
     check "installed: the second start keeps the saved setting ($(contents "$PLAYER/Config/som.txt"))" \
         file_holds "$PLAYER/Config/som.txt" n
