@@ -106,7 +106,10 @@ void closeDevice()
 bool openMixer()
 {
     if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
+        static bool told = false;
+        if (!told)
+            std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
+        told = true;
         return false;
     }
     Mix_AllocateChannels(1);
@@ -183,16 +186,16 @@ private:
 ReleaseTimer releaseTimer;
 
 // Opens the device on first use, and again after it was released; later calls only report
-// whether it is there. A failure is reported once, on one line, and sound stays off for the
-// rest of the run.
+// whether it is there. A failure at first use is reported once, on one line, and sound stays
+// off for the rest of the run; a released device that cannot be opened again is tried again by
+// the next sound.
 bool ensureDevice()
 {
     if (device == Device::Released) {
-        if (!openMixer()) {
-            SDL_QuitSubSystem(SDL_INIT_AUDIO);
-            device = Device::Failed;
+        // Another program may hold the sound card for now (ALSA without a sound server): this
+        // sound is not heard, and the next one tries again.
+        if (!openMixer())
             return false;
-        }
         device = Device::Open;
         return true;
     }
