@@ -193,6 +193,16 @@ xw_start() {
 }
 xw_start || note "xwait.py server did not start: each wait starts its own"
 
+# xs_windows <pid>: as xsession.sh's, through the server: one request instead of an xdotool
+# search and a title look-up a window, at every poll of every window wait.
+if [ -n "$XW_IN" ]; then
+    xs_windows() {
+        local out
+        out=$(xw windows "$1") || return 0
+        [ -n "$out" ] && printf '%s\n' "${out//$'\x1f'/$'\n'}"
+    }
+fi
+
 # wait_for <ms> <command>...: runs the command every 50 ms until it succeeds, or ms have passed.
 wait_for() {
     local deadline=$(($(xs_now_ms) + $1))

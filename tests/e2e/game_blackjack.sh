@@ -142,9 +142,11 @@ draw_card() {
 # stands with the stand button) until the hand is settled; prints the outcome's name.
 play_hand() {
     local got i
+    mark "$TABLE" 300 $((MENU_H + 415)) 300 110
     xs_key "$TABLE" Return
     bet_with_enter 5 0 >/dev/null || return 1
-    cards_still
+    # The new hand's cards (a stand before them counts nothing).
+    wait_change 800 3000 >/dev/null
     if [ "$1" = yes ]; then
         point "$TABLE" "$STAND_X" $((MENU_H + 498))
         xdotool click 1

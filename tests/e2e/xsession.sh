@@ -12,7 +12,12 @@ XS_TMP=""
 XS_XVFB_PID=""
 XS_WM_PID=""
 
-xs_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+# (Bash's own clock where it has one: the waits read it at every poll.)
+if [ -n "${EPOCHREALTIME:-}" ]; then
+    xs_now_ms() { local t=${EPOCHREALTIME/[.,]/}; echo $((t / 1000)); }
+else
+    xs_now_ms() { echo $(($(date +%s%N) / 1000000)); }
+fi
 
 # Starts Xvfb (1024x768x24, or $XS_SCREEN) on a display it picks itself (-displayfd) and openbox on it;
 # exports DISPLAY. Returns non-zero if either does not come up within 10 s.
@@ -70,8 +75,11 @@ xs_stop() {
 
 # True while the process runs (a zombie counts as ended).
 xs_alive() {
-    local state
-    state=$(awk '{print $3}' "/proc/$1/stat" 2>/dev/null) || return 1
+    local stat state
+    [ -n "$1" ] && read -r stat 2>/dev/null <"/proc/$1/stat" || return 1
+    # The state follows the command name, which is in parentheses and may hold blanks.
+    state=${stat##*) }
+    state=${state%% *}
     [ -n "$state" ] && [ "$state" != Z ] && [ "$state" != X ]
 }
 

@@ -12,6 +12,8 @@ screenshots.
     xwait.py matches X Y W H REF FUZZ MAX MS   until at most MAX pixels differ from REF
     xwait.py still X Y W H QUIET MS            until the rectangle has not changed for QUIET ms
 
+    xwait.py windows PID                       the viewable windows of process PID, as
+                                               "ID TITLE" items separated by the byte 0x1f
     xwait.py serve                             reads such commands (without "xwait.py"), one a
                                                line, from its input and answers each with a
                                                line "STATUS OUTPUT": one process for a whole
@@ -48,6 +50,27 @@ class XImage(ctypes.Structure):
     ]
 
 
+class XWindowAttributes(ctypes.Structure):
+    _fields_ = [
+        ("x", ctypes.c_int), ("y", ctypes.c_int), ("width", ctypes.c_int), ("height", ctypes.c_int),
+        ("border_width", ctypes.c_int), ("depth", ctypes.c_int), ("visual", ctypes.c_void_p),
+        ("root", ctypes.c_ulong), ("class_", ctypes.c_int), ("bit_gravity", ctypes.c_int),
+        ("win_gravity", ctypes.c_int), ("backing_store", ctypes.c_int),
+        ("backing_planes", ctypes.c_ulong), ("backing_pixel", ctypes.c_ulong),
+        ("save_under", ctypes.c_int), ("colormap", ctypes.c_ulong), ("map_installed", ctypes.c_int),
+        ("map_state", ctypes.c_int), ("all_event_masks", ctypes.c_long),
+        ("your_event_mask", ctypes.c_long), ("do_not_propagate_mask", ctypes.c_long),
+        ("override_redirect", ctypes.c_int), ("screen", ctypes.c_void_p),
+    ]
+
+
+IS_VIEWABLE = 2
+ERROR_HANDLER = ctypes.CFUNCTYPE(ctypes.c_int, ctypes.c_void_p, ctypes.c_void_p)
+# A window that goes away while it is looked at raises an X error; Xlib's default handler would
+# end the process, this one lets the call fail.
+ignore_errors = ERROR_HANDLER(lambda display, event: 0)
+
+
 class Screen:
     def __init__(self):
         self.x = ctypes.CDLL("libX11.so.6")
@@ -63,6 +86,75 @@ class Screen:
         if not self.dpy:
             raise SystemExit("xwait.py: cannot open display %s" % os.environ.get("DISPLAY"))
         self.root = self.x.XDefaultRootWindow(self.dpy)
+        self.x.XSetErrorHandler(ignore_errors)
+        self.x.XInternAtom.restype = ctypes.c_ulong
+        self.x.XInternAtom.argtypes = [ctypes.c_void_p, ctypes.c_char_p, ctypes.c_int]
+        self.x.XQueryTree.argtypes = [ctypes.c_void_p, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+                                      ctypes.POINTER(ctypes.c_ulong),
+                                      ctypes.POINTER(ctypes.POINTER(ctypes.c_ulong)),
+                                      ctypes.POINTER(ctypes.c_uint)]
+        self.x.XGetWindowAttributes.argtypes = [ctypes.c_void_p, ctypes.c_ulong,
+                                                ctypes.POINTER(XWindowAttributes)]
+        self.x.XGetWindowProperty.argtypes = [
+            ctypes.c_void_p, ctypes.c_ulong, ctypes.c_ulong, ctypes.c_long, ctypes.c_long,
+            ctypes.c_int, ctypes.c_ulong, ctypes.POINTER(ctypes.c_ulong),
+            ctypes.POINTER(ctypes.c_int), ctypes.POINTER(ctypes.c_ulong),
+            ctypes.POINTER(ctypes.c_ulong), ctypes.POINTER(ctypes.POINTER(ctypes.c_ubyte))]
+        self.x.XFree.argtypes = [ctypes.c_void_p]
+        self.atoms = {n: self.x.XInternAtom(self.dpy, n.encode(), 0)
+                      for n in ("_NET_WM_PID", "_NET_WM_NAME", "WM_NAME", "UTF8_STRING")}
+
+    def prop(self, window, name):
+        """The raw bytes and item size of a window property, or (None, 0)."""
+        kind, fmt = ctypes.c_ulong(), ctypes.c_int()
+        count, after = ctypes.c_ulong(), ctypes.c_ulong()
+        data = ctypes.POINTER(ctypes.c_ubyte)()
+        if self.x.XGetWindowProperty(self.dpy, window, self.atoms[name], 0, 4096, 0, 0,
+                                     ctypes.byref(kind), ctypes.byref(fmt), ctypes.byref(count),
+                                     ctypes.byref(after), ctypes.byref(data)) != 0 or not data:
+            return None, 0
+        try:
+            size = {8: 1, 16: 2, 32: ctypes.sizeof(ctypes.c_long)}.get(fmt.value, 1)
+            return ctypes.string_at(data, count.value * size), fmt.value
+        finally:
+            self.x.XFree(data)
+
+    def children(self, window):
+        root, parent = ctypes.c_ulong(), ctypes.c_ulong()
+        kids, n = ctypes.POINTER(ctypes.c_ulong)(), ctypes.c_uint()
+        if not self.x.XQueryTree(self.dpy, window, ctypes.byref(root), ctypes.byref(parent),
+                                 ctypes.byref(kids), ctypes.byref(n)):
+            return []
+        try:
+            return [kids[i] for i in range(n.value)]
+        finally:
+            if kids:
+                self.x.XFree(kids)
+
+    def windows(self, pid):
+        """(id, title) of every viewable window that process pid owns (_NET_WM_PID), in the
+        window tree's order, as xdotool search --onlyvisible --pid lists them."""
+        found = []
+        todo = self.children(self.root)
+        depth = {w: 1 for w in todo}
+        while todo:
+            w = todo.pop(0)
+            attrs = XWindowAttributes()
+            if not self.x.XGetWindowAttributes(self.dpy, w, ctypes.byref(attrs)):
+                continue
+            if attrs.map_state != IS_VIEWABLE:
+                continue
+            raw, _ = self.prop(w, "_NET_WM_PID")
+            if raw and int.from_bytes(raw[:ctypes.sizeof(ctypes.c_long)], "little") == pid:
+                title, _ = self.prop(w, "_NET_WM_NAME")
+                if title is None:
+                    title, _ = self.prop(w, "WM_NAME")
+                found.append((w, (title or b"").decode("utf-8", "replace")))
+            if depth[w] < 3:
+                for k in self.children(w):
+                    depth[k] = depth[w] + 1
+                    todo.append(k)
+        return found
 
     def grab(self, x, y, w, h):
         """The rectangle as 32-bit pixels (B G R X, rows packed), or None if it lies off the
@@ -128,7 +220,7 @@ def main(argv):
             sys.stdout.write("%d %s\n" % (rc, text))
             sys.stdout.flush()
         return 0
-    if len(argv) < 6:
+    if len(argv) < 6 and not (len(argv) == 3 and argv[1] == "windows"):
         print(__doc__, file=sys.stderr)
         return 2
     rc, text = run(argv, Screen())
@@ -139,6 +231,10 @@ def main(argv):
 
 def run(argv, screen):
     """Runs one command; returns its exit status and the line it prints."""
+    if len(argv) == 3 and argv[1] == "windows":
+        items = ["%d %s" % (w, t.replace("\x1f", " ").replace("\n", " "))
+                 for w, t in screen.windows(int(argv[2]))]
+        return 0, "\x1f".join(items)
     if len(argv) < 6:
         return 2, "-1"
     cmd = argv[1]
