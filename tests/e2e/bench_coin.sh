@@ -1,5 +1,6 @@
 # shellcheck shell=bash
 # Heads or tails figures, sourced by scripts/bench on its X server and temporary game folder:
+#   - the coin value screen at rest, CPU and wake-ups as the coin table's;
 #   - the length of one random-stop toss, from Enter until the tab panel shows again;
 #   - the coin table at rest (no toss), CPU over IDLE_SECONDS (target < 0.3 % of one core) and
 #     wake-ups per second (target <= 10);
@@ -51,7 +52,8 @@ coin_bench() {
     coin_click "$chooser" 273 4
     coin_click "$chooser" 273 55
     value=$(xs_wait_window "$PID" "$coin_title" 3000) || { echo "bench: no coin value screen" >&2; return 1; }
-    sleep 0.3
+    xdotool mousemove 1000 760
+    figures "coin value screen at rest" 0.3 10
     coin_click "$value" 530 282
     sleep 0.5
     side=$(xs_find "$PID" "$coin_title") || { echo "bench: no coin side screen" >&2; return 1; }
