@@ -6,7 +6,13 @@ namespace zor {
 
 namespace {
 bool g_manual = false;
-QList<Timer*> g_live;
+
+// Never destroyed, so a timer that outlives the static objects can still take itself off.
+QList<Timer*>& live()
+{
+    static auto* const list = new QList<Timer*>;
+    return *list;
+}
 }
 
 Timer::Timer(QObject* parent, const QString& name, int intervalMs, bool enabled)
@@ -16,17 +22,17 @@ Timer::Timer(QObject* parent, const QString& name, int intervalMs, bool enabled)
     timer_.setTimerType(Qt::PreciseTimer);
     connect(&timer_, &QTimer::timeout, this, &Timer::tick);
     sync(true);
-    g_live.append(this);
+    live().append(this);
 }
 
 Timer::~Timer()
 {
-    g_live.removeOne(this);
+    live().removeOne(this);
 }
 
 QList<Timer*> Timer::all()
 {
-    return g_live;
+    return live();
 }
 
 void Timer::setEnabled(bool on)
