@@ -47,12 +47,13 @@ label_gone() { wait_matches "$1" "$CN" $((SX + 600)) $((SY + 227)) 124 28 150 50
 
 cn_file() { echo "$G/Config/Jogos/cn/$1.txt"; }
 
-# reel_moved <rest.png> <shot.png>: the most pixels of the left reel that differ from the picture
-# at rest, watched for 1.2 s (a spinning reel shows the resting symbol one tick in four): each
-# screenshot is taken once the reel is seen to differ, and the watch ends at the first that
-# differs by more than 2000 pixels.
+# reel_moved <rest.png> <shot.png> [ms]: the most pixels of the left reel that differ from the
+# picture at rest, watched for ms (1500: the time a wrong spin has to show; a check that expects
+# a spin gives it 4000, which a loaded machine may need and a passing run never waits out). A
+# spinning reel shows the resting symbol one tick in four: each screenshot is taken once the
+# reel is seen to differ, and the watch ends at the first that differs by more than 2000 pixels.
 reel_moved() {
-    local best=0 n deadline=$(($(xs_now_ms) + 1200)) left
+    local best=0 n deadline=$(($(xs_now_ms) + ${3:-1500})) left
     while :; do
         left=$((deadline - $(xs_now_ms)))
         wait_differs "$1" "$CN" $((SX + 30)) $((SY + 30)) 180 185 2000 $((left > 0 ? left : 0)) >/dev/null
@@ -81,13 +82,13 @@ if reach_chooser $s && open_machine $s; then
     # Space down pulls the lever, Space up starts the spin.
     timeout 5 xdotool windowactivate --sync "$CN" >/dev/null 2>&1
     xdotool keydown space
-    read -r _ n < <(shown_change "$rest" "$WORK/$s/pulled.png" $((SX + 680)) $((SY + 37)) 42 156 400 2000)
+    read -r _ n < <(shown_change "$rest" "$WORK/$s/pulled.png" $((SX + 680)) $((SY + 37)) 42 156 400 4000)
     check "slot machine: Space down shows the pulled lever ($n pixels changed)" [ "$n" -gt 400 ]
     xdotool keyup space
     released=$(xs_now_ms)
     waited0=$(run_delay_ms "$APP_PID")
     # The left reel spins for about 3.2 s after the release.
-    n=$(reel_moved "$rest" "$WORK/$s/spin.png")
+    n=$(reel_moved "$rest" "$WORK/$s/spin.png" 4000)
     cp "$WORK/$s/spin.png" "$SHOTS/slots-spin.png"
     check "slot machine: mid-spin the left reel shows another symbol ($n pixels changed)" [ "$n" -gt 2000 ]
 
@@ -112,7 +113,7 @@ if reach_chooser $s && open_machine $s; then
     n=$(reel_moved "$WORK/$s/rest2.png" "$WORK/$s/held.png")
     check "held Space at rest: no spin while the key is down ($n pixels changed)" [ "$n" -lt 2000 ]
     xdotool keyup space
-    n=$(reel_moved "$WORK/$s/rest2.png" "$WORK/$s/held-spin.png")
+    n=$(reel_moved "$WORK/$s/rest2.png" "$WORK/$s/held-spin.png" 4000)
     check "held Space at rest: its release starts the spin ($n pixels changed)" [ "$n" -gt 2000 ]
     # Held again mid-spin and let go mid-spin: nothing; held again mid-spin and let go after the
     # result: nothing either.
@@ -133,7 +134,7 @@ if reach_chooser $s && open_machine $s; then
     label_gone "$rest"
     machine_shot "$WORK/$s/rest3.png"
     xs_key "$CN" space
-    reel_moved "$WORK/$s/rest3.png" "$WORK/$s/spinning.png" >/dev/null
+    reel_moved "$WORK/$s/rest3.png" "$WORK/$s/spinning.png" 4000 >/dev/null
     point "$CN" $((SX + 700)) $((SY + 100))
     xdotool mousedown 1
     read -r _ n < <(shown_change "$WORK/$s/rest3.png" "$WORK/$s/press-result.png" $((SX + 600)) $((SY + 227)) 124 28 150 6000)
@@ -145,7 +146,7 @@ if reach_chooser $s && open_machine $s; then
     label_gone "$rest"
     machine_shot "$WORK/$s/rest4.png"
     xs_key "$CN" space
-    n=$(reel_moved "$WORK/$s/rest4.png" "$WORK/$s/unjammed.png")
+    n=$(reel_moved "$WORK/$s/rest4.png" "$WORK/$s/unjammed.png" 4000)
     check "after that the next pull spins ($n pixels changed)" [ "$n" -gt 2000 ]
     read -r _ n < <(shown_change "$WORK/$s/rest4.png" "$WORK/$s/unjammed-result.png" $((SX + 600)) $((SY + 227)) 124 28 150 7000)
     check "and ends with a result: the machine did not jam ($n pixels changed)" [ "$n" -gt 150 ]
@@ -217,7 +218,7 @@ if reach_chooser $s && open_machine "$s restart"; then
     before=$WORK/$s/before-load.png
     machine_shot "$before"
     xs_key "$CN" ctrl+o
-    read -r _ n < <(shown_change "$before" "$WORK/$s/loaded.png" $((SX + 488)) $((SY + 288)) 360 20 150 2000)
+    read -r _ n < <(shown_change "$before" "$WORK/$s/loaded.png" $((SX + 488)) $((SY + 288)) 360 20 150 4000)
     cp "$WORK/$s/loaded.png" "$SHOTS/slots-loaded.png"
     check "slot machine: after a restart Ctrl+O slides the load notice in ($n pixels changed)" [ "$n" -gt 150 ]
     n=$(client_diff "$before" "$WORK/$s/loaded.png" "$CN" $((SX + 2)) $((SY + 2)) 300 22)
@@ -231,7 +232,7 @@ if reach_chooser $s && open_machine "$s restart"; then
     xdotool mousedown 1
     sleep 0.2
     xdotool mouseup 1
-    n=$(reel_moved "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png")
+    n=$(reel_moved "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-spin.png" 4000)
     check "slot machine: a click on the lever starts a spin ($n pixels changed)" [ "$n" -gt 2000 ]
     read -r _ n < <(shown_change "$WORK/$s/before-mouse.png" "$WORK/$s/mouse-result.png" \
         $((SX + 600)) $((SY + 227)) 124 28 150 7000)
