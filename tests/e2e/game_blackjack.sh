@@ -133,7 +133,7 @@ cards_still() { wait_still "$TABLE" 300 $((MENU_H + 415)) 300 110 150 3000; }
 draw_card() {
     mark "$TABLE" 300 $((MENU_H + 415)) 300 110
     xs_key "$TABLE" Return
-    wait_change 800 2000 >/dev/null
+    wait_change 800 4000 >/dev/null
     # The settlement's dialog, if this card ended the hand, follows the card.
     wait_outcome 300 >/dev/null
 }
@@ -146,7 +146,7 @@ play_hand() {
     xs_key "$TABLE" Return
     bet_with_enter 5 0 >/dev/null || return 1
     # The new hand's cards (a stand before them counts nothing).
-    wait_change 800 3000 >/dev/null
+    wait_change 800 4000 >/dev/null
     if [ "$1" = yes ]; then
         point "$TABLE" "$STAND_X" $((MENU_H + 498))
         xdotool click 1
