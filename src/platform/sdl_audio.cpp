@@ -692,11 +692,7 @@ private:
         while (i < frames) {
             if (position_ >= available)
                 return i;
-            previous_[0] = current_[0];
-            previous_[1] = current_[1];
-            const Sint16* frame = frameAt(position_++);
-            current_[0] = frame[0];
-            current_[1] = frame[1];
+            nextFrame();
             out[2 * i] = Sint16(previous_[0] + (current_[0] - previous_[0]) / 2);
             out[2 * i + 1] = Sint16(previous_[1] + (current_[1] - previous_[1]) / 2);
             phase_ = 1;
@@ -710,6 +706,16 @@ private:
         return i;
     }
 
+    // Steps to the music's next frame: the current frame becomes the previous one.
+    void nextFrame()
+    {
+        previous_[0] = current_[0];
+        previous_[1] = current_[1];
+        const Sint16* frame = frameAt(position_++);
+        current_[0] = frame[0];
+        current_[1] = frame[1];
+    }
+
     // Any other device: linear interpolation by the whole-number ratio, mono or stereo.
     int fillAnyRate(Sint16* out, int frames, std::size_t available)
     {
@@ -717,11 +723,7 @@ private:
             if (phase_ == 0) {
                 if (position_ >= available)
                     return i;
-                previous_[0] = current_[0];
-                previous_[1] = current_[1];
-                const Sint16* frame = frameAt(position_++);
-                current_[0] = frame[0];
-                current_[1] = frame[1];
+                nextFrame();
             }
             phase_ = (phase_ + 1) % ratio_;
             const int step = phase_ == 0 ? ratio_ : phase_;
