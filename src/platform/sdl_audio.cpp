@@ -34,22 +34,31 @@ namespace {
 // Cues all play on this one mixer channel, so a new cue always cuts the one before it.
 constexpr int kCueChannel = 0;
 constexpr int kRate = 44100;
-// The mixer wakes once per buffer: 2048 frames is 46 ms, about 22 wake-ups a second while
-// anything sounds, and a cue still starts within a blink of the pointer's move.
-constexpr int kBufferFrames = 2048;
+// The cue device wakes once per buffer: 2048 frames is 46 ms, so a cue starts within a blink
+// of the pointer's move.
+constexpr int kCueBufferFrames = 2048;
+// The music needs no such haste: 8192 frames is 186 ms a buffer, five wake-ups a second while
+// the menu's music plays (the music stops within a buffer or two of Stop).
+constexpr int kMusicBufferFrames = 8192;
 
 // ---------------------------------------------------------------------------------------------
-// The audio device, shared by the cues and the music.
+// Two audio devices: the cues play through SDL_mixer on a device with short buffers; the music,
+// rendered ahead into memory, is copied straight into a device of its own with long buffers, so
+// that the menu's music does not wake the process twenty times a second. (Sound servers and
+// ALSA's default device mix two streams; where a second device cannot be opened, the music is
+// simply not heard while a cue device is open, and plays again later.)
 //
-// A running device wakes the process at every buffer even when it only plays silence (SDL's
-// mixer thread goes on while paused). So a device that has sounded nothing for a little while
-// is released, and opened again by the next cue or the next Play: the screens of the games,
-// where the music is stopped, then cost no audio wake-up at all between two sounds. Only the
-// device is closed: SDL's audio layer stays up, so opening again is quick.
+// A running device wakes the process at every buffer even when it only plays silence. So a
+// device that has sounded nothing for a little while is released, and opened again by the next
+// cue or the next Play: the screens of the games, where the music is stopped, then cost no
+// audio wake-up at all between two sounds. SDL's audio layer stays up, so opening again is
+// quick.
 
-enum class Device { Untried, Open, Released, Failed, Closed };
-Device device = Device::Untried;
-// The device's format, as obtained when it was last opened.
+enum class Layer { Untried, Up, Failed, Closed };
+Layer layer = Layer::Untried;
+bool cueDeviceOpen = false;
+SDL_AudioDeviceID musicDevice = 0;
+// The cue device's format, as obtained when it was last opened.
 int deviceRate = kRate;
 Uint16 deviceFormat = MIX_DEFAULT_FORMAT;
 int deviceChannels = 2;
@@ -77,57 +86,82 @@ void quietAlsa()
 void quietAlsa() {}
 #endif
 
-void shutDownMusic();
-void beforeRelease();
-bool somethingSounds();
-int msUntilSilence();
-
-// Closes the mixer (the device and its thread); SDL's audio layer stays up.
-void closeMixer()
+// A steady clock in milliseconds, read on any thread.
+qint64 nowMs()
 {
-    Mix_HaltChannel(-1);
-    Mix_HookMusic(nullptr, nullptr);
-    Mix_CloseAudio();
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-void closeDevice()
+void shutDownMusic();
+void releaseCueDevice();
+void closeMusicDevice(bool wait);
+void joinCloser();
+bool musicSounding();
+int msUntilMusicEnds();
+qint64 musicLastHeard();
+
+void noAudio(const char* why)
 {
-    if (device != Device::Open && device != Device::Released)
+    static bool told = false;
+    if (!told)
+        std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", why);
+    told = true;
+}
+
+// At the process's end: both devices stop before static objects are destroyed (the music
+// device's thread would otherwise go on reading the rendered piece).
+void closeAudio()
+{
+    if (layer != Layer::Up)
         return;
     shutDownMusic();
-    if (device == Device::Open) {
-        beforeRelease();
-        closeMixer();
-    }
+    closeMusicDevice(true);
+    joinCloser();
+    if (cueDeviceOpen)
+        releaseCueDevice();
     SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    device = Device::Closed;
+    layer = Layer::Closed;
 }
 
-bool openMixer()
+// SDL's audio layer, brought up once; a machine where it cannot come up stays silent.
+bool ensureLayer()
 {
-    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kBufferFrames) != 0) {
-        static bool told = false;
-        if (!told)
-            std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", Mix_GetError());
-        told = true;
+    if (layer != Layer::Untried)
+        return layer == Layer::Up;
+    layer = Layer::Failed;
+    quietAlsa();
+    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Cassino ZOR");
+    // SDL would otherwise take SIGINT and SIGTERM for itself and only queue a quit event that
+    // this program never reads: the program routes them into its own event loop instead.
+    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
+        noAudio(SDL_GetError());
         return false;
     }
-    Mix_AllocateChannels(1);
-    Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);
+    layer = Layer::Up;
+    std::atexit(closeAudio);
     return true;
 }
 
 // The release of a silent device: one single-shot timer, armed whenever a sound starts or
-// stops and fired when the delay after that sound should have passed; it then lets the device
-// go if nothing has sounded for the whole delay, or looks again later. It never ticks while
-// the device is released.
+// stops and fired when the delay after that sound should have passed; it then lets each device
+// go that has sounded nothing for the whole delay, or looks again later. It never ticks while
+// both devices are released.
 class ReleaseTimer {
 public:
-    // A sound lasting `ms` from now started, or (ms 0) a sound was stopped.
-    void soundFor(int ms)
+    // A cue lasting `ms` from now started, or (ms 0) a cue was stopped.
+    void cueFor(int ms)
     {
-        quietFrom_ = std::max(quietFrom_, now() + ms);
+        cueQuietFrom_ = std::max(cueQuietFrom_, now() + ms);
         arm(ms + releaseDelayMs);
+    }
+
+    // The music was stopped.
+    void musicStopped()
+    {
+        musicQuietFrom_ = now();
+        arm(releaseDelayMs);
     }
 
     // Looks again in `ms`, or sooner if a look is already due sooner.
@@ -135,7 +169,7 @@ public:
     {
         QCoreApplication* app = QCoreApplication::instance();
         if (!app || QThread::currentThread() != app->thread())
-            return; // no event loop to fire it: the device simply stays open
+            return; // no event loop to fire it: the devices simply stay open
         if (!timer_) {
             timer_ = new QTimer(app);
             timer_->setObjectName(QStringLiteral("releaseAudio"));
@@ -153,80 +187,67 @@ public:
             timer_->stop();
     }
 
-private:
-    static qint64 now()
-    {
-        using namespace std::chrono;
-        return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
-    }
-
+    // Each open device that has been silent for the whole delay is released; the timer is
+    // armed again for the others.
     void check()
     {
-        if (device != Device::Open)
-            return;
-        if (somethingSounds()) {
-            arm(std::max(msUntilSilence(), 100) + releaseDelayMs);
-            return;
+        int next = -1;
+        auto lookIn = [&next](qint64 ms) {
+            const int in = int(std::clamp<qint64>(ms, 0, 24 * 3600 * 1000));
+            next = next < 0 ? in : std::min(next, in);
+        };
+        if (cueDeviceOpen) {
+            if (Mix_Playing(kCueChannel))
+                lookIn(500 + releaseDelayMs); // a cue's end is not tracked: look again shortly
+            else if (now() < cueQuietFrom_ + releaseDelayMs)
+                lookIn(cueQuietFrom_ + releaseDelayMs - now());
+            else
+                releaseCueDevice();
         }
-        const qint64 due = quietFrom_ + releaseDelayMs;
-        if (now() < due) {
-            arm(int(due - now()));
-            return;
+        if (musicDevice != 0) {
+            const qint64 quietFrom = std::max(musicQuietFrom_, musicLastHeard());
+            if (musicSounding())
+                lookIn(qint64(msUntilMusicEnds()) + releaseDelayMs);
+            else if (now() < quietFrom + releaseDelayMs)
+                lookIn(quietFrom + releaseDelayMs - now());
+            else
+                closeMusicDevice(false);
         }
-        beforeRelease();
-        closeMixer();
-        device = Device::Released;
+        if (next >= 0)
+            arm(next);
     }
+
+private:
+    static qint64 now() { return nowMs(); }
 
     QPointer<QTimer> timer_;
     // No cue started so far sounds after this moment.
-    qint64 quietFrom_ = 0;
+    qint64 cueQuietFrom_ = 0;
+    // When the music was last stopped.
+    qint64 musicQuietFrom_ = 0;
 };
 
 ReleaseTimer releaseTimer;
 
-// Opens the device on first use, and again after it was released; later calls only report
-// whether it is there. A failure at first use is reported once, on one line, and sound stays
-// off for the rest of the run; a released device that cannot be opened again is tried again by
-// the next sound.
-bool ensureDevice()
+// Opens the cue device (SDL_mixer) if it is not open; reports whether it is. A device that
+// cannot be opened (another program may hold the sound card, ALSA without a sound server) is
+// tried again by the next cue.
+bool ensureCueDevice()
 {
-    if (device == Device::Released) {
-        // Another program may hold the sound card for now (ALSA without a sound server): this
-        // sound is not heard, and the next one tries again.
-        if (!openMixer())
-            return false;
-        device = Device::Open;
+    if (!ensureLayer())
+        return false;
+    if (cueDeviceOpen)
         return true;
-    }
-    if (device != Device::Untried)
-        return device == Device::Open;
-    device = Device::Failed;
-    quietAlsa();
-    SDL_SetHint(SDL_HINT_AUDIO_DEVICE_APP_NAME, "Cassino ZOR");
-    // SDL would otherwise take SIGINT and SIGTERM for itself and only queue a quit event that
-    // this program never reads: the program routes them into its own event loop instead.
-    SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) {
-        std::fprintf(stderr, "Cassino ZOR: no audio (%s); playing without sound\n", SDL_GetError());
+    joinCloser();
+    if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kCueBufferFrames) != 0) {
+        noAudio(Mix_GetError());
         return false;
     }
-    if (!openMixer()) {
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        return false;
-    }
-    device = Device::Open;
-    // Stop the mixer before the process tears down: its thread would otherwise go on running
-    // the synthesiser while static objects are being destroyed.
-    std::atexit(closeDevice);
+    Mix_AllocateChannels(1);
+    Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);
+    cueDeviceOpen = true;
     return true;
 }
-
-bool deviceOpen() { return device == Device::Open; }
-
-// Open, or released for silence: the state the mixer reads can be changed. (Locking a released
-// device is a no-op: it has no mixer thread to keep out.)
-bool mixerReachable() { return device == Device::Open || device == Device::Released; }
 
 // ---------------------------------------------------------------------------------------------
 // The default cue, heard in place of a WAV file that is missing or cannot be read, as a desktop
@@ -345,7 +366,7 @@ public:
 
     void play(const QString& wavFile, bool wait) override
     {
-        if (!ensureDevice())
+        if (!ensureCueDevice())
             return;
         Mix_HaltChannel(kCueChannel);
         release();
@@ -357,21 +378,21 @@ public:
         else
             chunk = defaultCue();
         if (!chunk || Mix_PlayChannel(kCueChannel, chunk, 0) < 0) {
-            releaseTimer.soundFor(0);
+            releaseTimer.cueFor(0);
             return;
         }
         if (wait)
             waitForEnd(chunk);
-        releaseTimer.soundFor(wait ? 0 : chunkMs(chunk));
+        releaseTimer.cueFor(wait ? 0 : chunkMs(chunk));
     }
 
     void stop() override
     {
-        if (!deviceOpen())
+        if (!cueDeviceOpen)
             return;
         Mix_HaltChannel(kCueChannel);
         release();
-        releaseTimer.soundFor(0);
+        releaseTimer.cueFor(0);
     }
 
     // Frees the chunk of the previous cue, making sure the mixer no longer reads it.
@@ -379,13 +400,13 @@ public:
     {
         if (!loaded_)
             return;
-        if (deviceOpen()) {
+        if (cueDeviceOpen) {
             if (Mix_GetChunk(kCueChannel) == loaded_)
                 Mix_HaltChannel(kCueChannel);
             Mix_FreeChunk(loaded_);
         }
-        // Once the device is closed for good the mixer is gone; the chunk is left to the
-        // process's end. (A device released for silence frees its chunks first.)
+        // Without a device the mixer is gone, and the chunk with it: a device released for
+        // silence frees its chunks before it closes.
         loaded_ = nullptr;
     }
 
@@ -400,7 +421,7 @@ private:
         while (Mix_Playing(kCueChannel) && Mix_GetChunk(kCueChannel) == chunk
                && SDL_GetTicks64() < deadline)
             SDL_Delay(5);
-        SDL_Delay(Uint32(kBufferFrames * 1000 / std::max(deviceRate, 1)));
+        SDL_Delay(Uint32(kCueBufferFrames * 1000 / std::max(deviceRate, 1)));
     }
 
     Mix_Chunk* loaded_ = nullptr;
@@ -432,8 +453,8 @@ QByteArray soundFontPath()
 }
 
 // The music. FluidSynth renders the whole piece once, on a worker thread, into memory; the
-// mixer's music hook then plays it from there. The piece is played from its start over and over
-// for the whole run (the menu starts it anew every couple of minutes), so rendering it once and
+// music device then plays it from there. The piece is played from its start over and over for
+// the whole run (the menu starts it anew every couple of minutes), so rendering it once and
 // replaying the samples costs a fraction of synthesising it live, and the synthesiser and its
 // SoundFont are freed as soon as the rendering is done. Rendering runs about eighty times faster
 // than the music plays, so playback never catches up with it.
@@ -442,11 +463,90 @@ QByteArray soundFontPath()
 // played with this SoundFont keeps its character at 22 kHz, in half the memory.
 //
 // Play resumes from the position where Stop left the piece, or starts from the beginning once
-// the piece has ended; Rewind moves the position to the start. The mixer has one music hook: the
-// player that last started its piece owns it. The state the hook reads changes only with the
-// audio device locked; the rendered length grows atomically.
+// the piece has ended; Rewind moves the position to the start. The music device plays one
+// piece: that of the player that last started its own. The state the device's thread reads
+// changes only with the device locked; the rendered length grows atomically.
 class SdlMusicPlayer;
 std::vector<SdlMusicPlayer*> livePlayers;
+// The player whose piece the music device plays, if any.
+SdlMusicPlayer* feed = nullptr;
+// A music device being closed in the background (see closeMusicDevice).
+std::thread closer;
+
+void joinCloser()
+{
+    if (closer.joinable())
+        closer.join();
+}
+
+// Holds the music device's lock, if it is open, while the state its thread reads changes.
+class MusicLock {
+public:
+    MusicLock() : device_(musicDevice)
+    {
+        if (device_ != 0)
+            SDL_LockAudioDevice(device_);
+    }
+    ~MusicLock()
+    {
+        if (device_ != 0)
+            SDL_UnlockAudioDevice(device_);
+    }
+    MusicLock(const MusicLock&) = delete;
+    MusicLock& operator=(const MusicLock&) = delete;
+
+private:
+    SDL_AudioDeviceID device_;
+};
+
+void musicCallback(void*, Uint8* stream, int len);
+
+// Opens the music device if it is not open; reports whether it is. The device takes 16-bit
+// stereo at 44.1 kHz whatever the hardware wants (SDL converts), so the piece is rendered for
+// that one format.
+bool ensureMusicDevice()
+{
+    if (!ensureLayer())
+        return false;
+    if (musicDevice != 0)
+        return true;
+    joinCloser();
+    SDL_AudioSpec want{};
+    want.freq = kRate;
+    want.format = AUDIO_S16SYS;
+    want.channels = 2;
+    want.samples = kMusicBufferFrames;
+    want.callback = musicCallback;
+    SDL_AudioSpec have{};
+    musicDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
+    if (musicDevice == 0) {
+        noAudio(SDL_GetError());
+        return false;
+    }
+    SDL_PauseAudioDevice(musicDevice, 0);
+    return true;
+}
+
+// Closing a device waits for its thread to finish its buffer, up to 186 ms: a device released
+// for silence is closed on a thread of its own, so that no screen stalls for it (the next
+// opening waits for that thread first). Its feed is cleared first, so nothing of a player is
+// read after this returns.
+void closeMusicDevice(bool wait)
+{
+    if (musicDevice == 0)
+        return;
+    const SDL_AudioDeviceID device = musicDevice;
+    SDL_LockAudioDevice(device);
+    feed = nullptr;
+    SDL_UnlockAudioDevice(device);
+    SDL_PauseAudioDevice(device, 1);
+    musicDevice = 0;
+    joinCloser();
+    if (wait)
+        SDL_CloseAudioDevice(device);
+    else
+        closer = std::thread([device] { SDL_CloseAudioDevice(device); });
+}
 
 class SdlMusicPlayer final : public MusicPlayer {
 public:
@@ -464,21 +564,16 @@ public:
         if (!file.open(QIODevice::ReadOnly))
             return false;
         QByteArray bytes = file.readAll();
-        if (!looksLikeMidi(bytes) || !ensureDevice())
-            return false;
-        const int rate = deviceRate, channels = deviceChannels;
-        if (deviceFormat != AUDIO_S16SYS || channels < 1)
+        if (!looksLikeMidi(bytes) || !ensureLayer())
             return false;
         const QByteArray font = soundFontPath();
         if (font.isEmpty())
             return false;
-        ratio_ = rate >= 40000 ? 2 : 1;
-        channels_ = channels;
 
         // The synthesiser and the sequencer are made here, so that a file FluidSynth refuses
         // makes open() fail; the worker then owns them until the piece is rendered.
         settings_ = new_fluid_settings();
-        fluid_settings_setnum(settings_, "synth.sample-rate", double(rate) / ratio_);
+        fluid_settings_setnum(settings_, "synth.sample-rate", double(kRate) / 2);
         fluid_settings_setint(settings_, "synth.reverb.active", 0);
         fluid_settings_setint(settings_, "synth.chorus.active", 0);
         fluid_settings_setint(settings_, "synth.polyphony", 128);
@@ -504,8 +599,6 @@ public:
         complete_ = false;
         open_ = true;
         worker_ = std::thread([this] { renderAll(); });
-        // Opening made the device run; it is let go again if Play does not follow.
-        releaseTimer.soundFor(0);
         return true;
     }
 
@@ -513,90 +606,87 @@ public:
 
     void play() override
     {
-        if (!open_)
+        if (!open_ || !ensureMusicDevice())
             return;
-        if (!ensureDevice())
-            return;
-        SDL_LockAudio();
-        if (ended())
-            moveToStart();
-        playing_ = true;
-        SDL_UnlockAudio();
-        hookAndWatch();
-    }
-
-    void stop() override
-    {
-        if (!open_ || !mixerReachable())
-            return;
-        SDL_LockAudio();
-        playing_ = false;
-        SDL_UnlockAudio();
-        releaseTimer.soundFor(0);
-    }
-
-    void rewind() override
-    {
-        if (!open_ || !mixerReachable())
-            return;
-        SDL_LockAudio();
-        moveToStart();
-        const bool playing = playing_;
-        SDL_UnlockAudio();
-        // A piece that ended while playing sounds again from its start: the device must run.
-        if (playing && ensureDevice())
-            hookAndWatch();
-    }
-
-    // Whether the piece is sounding now.
-    bool sounding() const
-    {
-        if (owner != this || !playing_)
-            return false;
-        SDL_LockAudio();
-        const bool over = ended();
-        SDL_UnlockAudio();
-        return !over;
-    }
-
-    // The milliseconds of the piece still to play, as far as it is rendered.
-    int msToEnd() const
-    {
-        SDL_LockAudio();
-        const std::size_t position = position_;
-        SDL_UnlockAudio();
-        const std::size_t rendered = rendered_.load(std::memory_order_acquire);
-        if (!complete_.load(std::memory_order_acquire))
-            return releaseDelayMs; // still rendering: look again a little later
-        const std::size_t left = rendered > position ? rendered - position : 0;
-        return int(std::min<std::size_t>(left * std::size_t(ratio_) * 1000 / std::size_t(std::max(deviceRate, 1)),
-                                         24 * 3600 * 1000));
-    }
-
-    // The device is about to be released: the mixer lets go of the hook.
-    void unhook()
-    {
-        if (owner == this) {
-            Mix_HookMusic(nullptr, nullptr);
-            owner = nullptr;
-        }
-    }
-
-    // Stops the worker and lets go of the mixer; the device is about to close.
-    void shutDown() { close(); }
-
-private:
-    void hookAndWatch()
-    {
-        if (owner != this) {
-            Mix_HookMusic(&SdlMusicPlayer::hook, this);
-            owner = this;
+        {
+            MusicLock lock;
+            if (ended())
+                moveToStart();
+            playing_ = true;
+            feed = this;
         }
         // Looked at again when the piece should be over.
         releaseTimer.arm(msToEnd() + releaseDelayMs);
     }
 
-public:
+    void stop() override
+    {
+        if (!open_)
+            return;
+        {
+            MusicLock lock;
+            playing_ = false;
+        }
+        releaseTimer.musicStopped();
+    }
+
+    void rewind() override
+    {
+        if (!open_)
+            return;
+        bool playing = false;
+        {
+            MusicLock lock;
+            moveToStart();
+            playing = playing_;
+        }
+        // A piece that ended while playing sounds again from its start: the device must run.
+        if (playing)
+            play();
+    }
+
+    // Whether the piece is sounding now.
+    bool sounding() const
+    {
+        MusicLock lock;
+        return feed == this && playing_ && !ended();
+    }
+
+    // The milliseconds of the piece still to play, as far as it is rendered.
+    int msToEnd() const
+    {
+        std::size_t position = 0;
+        {
+            MusicLock lock;
+            position = position_;
+        }
+        const std::size_t rendered = rendered_.load(std::memory_order_acquire);
+        if (!complete_.load(std::memory_order_acquire))
+            return releaseDelayMs; // still rendering: look again a little later
+        const std::size_t left = rendered > position ? rendered - position : 0;
+        return int(std::min<std::size_t>(left * 2 * 1000 / std::size_t(kRate), 24 * 3600 * 1000));
+    }
+
+    // Fills `frames` stereo frames of the device's buffer from the piece; returns how many it
+    // filled (fewer at the end of the piece, or of what is rendered so far). Runs on the
+    // device's thread, with the device locked.
+    int fill(Sint16* out, int frames)
+    {
+        if (!playing_)
+            return 0;
+        const int written = fillDoubled(out, frames, rendered_.load(std::memory_order_acquire));
+        if (written < frames && ended() && !endHeard_) {
+            endHeard_ = true;
+            endedAt_.store(nowMs(), std::memory_order_relaxed);
+        }
+        return written;
+    }
+
+    // When the device last played the end of this piece (0: never).
+    qint64 endedAt() const { return endedAt_.load(std::memory_order_relaxed); }
+
+    // Stops the worker and lets go of the device; the process is ending.
+    void shutDown() { close(); }
 
 private:
     static constexpr std::size_t kBlockFrames = 1 << 16;
@@ -649,28 +739,10 @@ private:
 
     void moveToStart()
     {
+        endHeard_ = false;
         position_ = 0;
         phase_ = 0;
         previous_[0] = previous_[1] = current_[0] = current_[1] = 0;
-    }
-
-    static void hook(void* self, Uint8* stream, int len)
-    {
-        static_cast<SdlMusicPlayer*>(self)->fill(reinterpret_cast<Sint16*>(stream), len);
-    }
-
-    void fill(Sint16* out, int len)
-    {
-        const int frames = len / int(sizeof(Sint16)) / channels_;
-        int written = 0;
-        if (owner == this && playing_) {
-            const std::size_t available = rendered_.load(std::memory_order_acquire);
-            written = ratio_ == 2 && channels_ == 2 ? fillDoubledStereo(out, frames, available)
-                                                    : fillAnyRate(out, frames, available);
-        }
-        // After the end of the piece (or, briefly, of what is rendered so far): silence.
-        std::fill(out + std::size_t(written) * std::size_t(channels_),
-                  out + std::size_t(frames) * std::size_t(channels_), Sint16(0));
     }
 
     const Sint16* frameAt(std::size_t position) const
@@ -678,9 +750,9 @@ private:
         return blocks_[position / kBlockFrames].get() + 2 * (position % kBlockFrames);
     }
 
-    // The common case, a stereo device at twice the rendering rate: each rendered frame gives
-    // the midpoint from the frame before, then itself. Returns the frames written.
-    int fillDoubledStereo(Sint16* out, int frames, std::size_t available)
+    // The device runs at twice the rendering rate: each rendered frame gives the midpoint from
+    // the frame before, then itself. Returns the frames written.
+    int fillDoubled(Sint16* out, int frames, std::size_t available)
     {
         int i = 0;
         if (phase_ == 1 && i < frames) {
@@ -716,41 +788,18 @@ private:
         current_[1] = frame[1];
     }
 
-    // Any other device: linear interpolation by the whole-number ratio, mono or stereo.
-    int fillAnyRate(Sint16* out, int frames, std::size_t available)
-    {
-        for (int i = 0; i < frames; ++i) {
-            if (phase_ == 0) {
-                if (position_ >= available)
-                    return i;
-                nextFrame();
-            }
-            phase_ = (phase_ + 1) % ratio_;
-            const int step = phase_ == 0 ? ratio_ : phase_;
-            const int left = previous_[0] + (current_[0] - previous_[0]) * step / ratio_;
-            const int right = previous_[1] + (current_[1] - previous_[1]) * step / ratio_;
-            if (channels_ == 1) {
-                out[i] = Sint16((left + right) / 2);
-            } else {
-                out[channels_ * i] = Sint16(left);
-                out[channels_ * i + 1] = Sint16(right);
-            }
-        }
-        return frames;
-    }
-
     void close()
     {
-        if (owner == this) {
-            if (deviceOpen())
-                Mix_HookMusic(nullptr, nullptr);
-            owner = nullptr;
+        {
+            MusicLock lock;
+            if (feed == this)
+                feed = nullptr;
+            playing_ = false;
         }
         cancel_ = true;
         if (worker_.joinable())
             worker_.join();
         freeSynth();
-        playing_ = false;
         open_ = false;
         rendered_ = 0;
         complete_ = false;
@@ -758,8 +807,6 @@ private:
             b.reset();
         midi_.clear();
     }
-
-    static inline SdlMusicPlayer* owner = nullptr;
 
     QByteArray midi_;
     fluid_settings_t* settings_ = nullptr;
@@ -773,13 +820,22 @@ private:
 
     bool open_ = false;
     bool playing_ = false;
-    int ratio_ = 2;
-    int channels_ = 2;
     std::size_t position_ = 0; // the next rendered frame to play
+    bool endHeard_ = false;
+    std::atomic<qint64> endedAt_{0};
     int phase_ = 0;
     int previous_[2] = {0, 0};
     int current_[2] = {0, 0};
 };
+
+void musicCallback(void*, Uint8* stream, int len)
+{
+    auto* out = reinterpret_cast<Sint16*>(stream);
+    const int frames = len / int(2 * sizeof(Sint16));
+    const int written = feed ? feed->fill(out, frames) : 0;
+    // After the end of the piece (or, briefly, of what is rendered so far): silence.
+    std::fill(out + 2 * std::size_t(written), out + 2 * std::size_t(frames), Sint16(0));
+}
 
 void shutDownMusic()
 {
@@ -788,35 +844,41 @@ void shutDownMusic()
         player->shutDown();
 }
 
-bool somethingSounds()
+bool musicSounding()
 {
-    if (Mix_Playing(kCueChannel))
-        return true;
     return std::any_of(livePlayers.begin(), livePlayers.end(),
                        [](const SdlMusicPlayer* p) { return p->sounding(); });
 }
 
-// Until every sound now playing is over, as far as known (a cue's end is not tracked: a cue
-// still sounding is looked at again shortly).
-int msUntilSilence()
+qint64 musicLastHeard()
 {
-    int ms = Mix_Playing(kCueChannel) ? 500 : 0;
+    qint64 at = 0;
+    for (const SdlMusicPlayer* p : livePlayers)
+        at = std::max(at, p->endedAt());
+    return at;
+}
+
+int msUntilMusicEnds()
+{
+    int ms = 0;
     for (const SdlMusicPlayer* p : livePlayers)
         if (p->sounding())
             ms = std::max(ms, p->msToEnd());
     return ms;
 }
 
-void beforeRelease()
+// Lets the cue device go: the chunks the mixer could read are freed first.
+void releaseCueDevice()
 {
     for (SdlSoundCues* cues : liveCues)
         cues->release();
-    for (SdlMusicPlayer* player : livePlayers)
-        player->unhook();
     if (defaultCueCache.chunk) {
         Mix_FreeChunk(defaultCueCache.chunk);
         defaultCueCache.chunk = nullptr;
     }
+    Mix_HaltChannel(-1);
+    Mix_CloseAudio();
+    cueDeviceOpen = false;
 }
 
 } // namespace
@@ -828,12 +890,14 @@ std::unique_ptr<MusicPlayer> makeSdlMusicPlayer() { return std::make_unique<SdlM
 void setSdlAudioReleaseDelay(int ms)
 {
     releaseDelayMs = std::max(ms, 0);
-    // A look due after the old delay is due after the new one instead.
+    // A look due after the old delay is made after the new one instead.
     releaseTimer.cancel();
-    if (deviceOpen())
-        releaseTimer.arm(msUntilSilence() + releaseDelayMs);
+    if (cueDeviceOpen || musicDevice != 0)
+        releaseTimer.arm(releaseDelayMs);
 }
 
-bool sdlAudioDeviceRunning() { return deviceOpen(); }
+bool sdlAudioDeviceRunning() { return cueDeviceOpen || musicDevice != 0; }
+
+bool sdlMusicDeviceRunning() { return musicDevice != 0; }
 
 } // namespace zor

@@ -88,6 +88,7 @@ class SoundLevels : public QObject {
     Q_OBJECT
 
     QTemporaryDir dir_;
+    // The file being measured: the cues' device writes one, the music's device another.
     QString output_;
     std::shared_ptr<SoundCues> cues_;
     Levels music_;
@@ -122,6 +123,7 @@ class SoundLevels : public QObject {
 
     Levels cue(const char* name)
     {
+        output_ = dir_.filePath(QStringLiteral("cues.raw"));
         const qint64 from = mark();
         cues_->play(game(name), true);
         QTest::qWait(100); // the last buffer reaches the file
@@ -132,12 +134,15 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        output_ = dir_.filePath(QStringLiteral("output.raw"));
-        // Before anything touches the audio device, which opens once per process. A device
-        // buffer of 1024 frames (23 ms) is written every 2 ms: about ten times real time.
+        output_ = dir_.filePath(QStringLiteral("cues.raw"));
+        // Before anything touches SDL's audio layer, which comes up once per process. The cue
+        // device's buffer of 2048 frames (46 ms) is written every 2 ms, the music device's
+        // 8192 frames (186 ms) too: many times real time.
         qputenv("SDL_AUDIODRIVER", "disk");
         qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output_));
         qputenv("SDL_DISKAUDIODELAY", "2");
+        // Both devices stay open for the whole test, each writing on into its own file.
+        setSdlAudioReleaseDelay(10 * 60 * 1000);
         for (const char* name : {"mouse.wav", "click.wav", "casino.mid"})
             QVERIFY2(QFileInfo::exists(game(name)), name);
         cues_ = makeSdlSoundCues();
@@ -155,6 +160,8 @@ private slots:
         // The piece is rendered ahead on a worker thread; a head start keeps the faster than
         // real time recording from catching up with it.
         QTest::qWait(1500);
+        output_ = dir_.filePath(QStringLiteral("music.raw"));
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output_)); // read as the device opens
         const qint64 from = mark();
         player->play();
         const qint64 frames = qint64(kRate) * 128;

@@ -1,6 +1,8 @@
-// The real sound cues and music player, heard through SDL's disk audio driver: everything the
-// mixer outputs is written, in real time, to a raw file (signed 16-bit stereo at 44100 Hz) that
-// the test reads back. The waits below are therefore audio time, not timers.
+// The real sound cues and music player, heard through SDL's disk audio driver: everything a
+// device outputs is written, in real time, to a raw file (signed 16-bit stereo at 44100 Hz) that
+// the test reads back, one buffer at each wake-up of the device's thread. The cues and the music
+// play on two devices; each writes the file named when it opened. The waits below are therefore
+// audio time, not timers.
 #include "platform/sdl_audio.h"
 
 #include <QElapsedTimer>
@@ -125,6 +127,31 @@ class SdlAudio : public QObject {
 
     QString path(const char* name) const { return dir_.filePath(QString::fromLatin1(name)); }
 
+    // The next device to open writes this file, and the checks below listen to it.
+    void recordTo(const char* name)
+    {
+        output_ = path(name);
+        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output_));
+    }
+
+    // The number of buffers the device writing the file wrote over `ms` (one per wake-up of
+    // its thread), and the size of each.
+    QList<qint64> buffersOver(int ms) const
+    {
+        QList<qint64> sizes;
+        qint64 last = mark();
+        QElapsedTimer clock;
+        clock.start();
+        while (clock.elapsed() < ms) {
+            QTest::qWait(5);
+            const qint64 now = mark();
+            if (now != last)
+                sizes << now - last;
+            last = now;
+        }
+        return sizes;
+    }
+
     qint64 mark() const { return QFileInfo(output_).size(); }
 
     // RMS of everything the mixer has written since the mark.
@@ -158,10 +185,9 @@ private slots:
     void initTestCase()
     {
         QVERIFY(dir_.isValid());
-        output_ = path("output.raw");
-        // Before anything touches the audio device, which opens once per process.
+        // Before anything touches SDL's audio layer, which comes up once per process.
         qputenv("SDL_AUDIODRIVER", "disk");
-        qputenv("SDL_DISKAUDIOFILE", QFile::encodeName(output_));
+        recordTo("cues.raw");
         writeFile(path("tom400.wav"), sineWav(660, 400));
         writeFile(path("tom1500.wav"), sineWav(440, 1500));
         writeFile(path("tom100.wav"), sineWav(880, 100));
@@ -232,8 +258,65 @@ private slots:
         QVERIFY(loudnessSince(from) > kLoud);
     }
 
+    // A cue plays at once on a device with short buffers; the music plays on a device of its
+    // own with long ones (a wake-up of the process every 186 ms), and each sounds on while the
+    // other starts and stops.
+    void cuesAndMusicPlayOnDevicesOfTheirOwn()
+    {
+        setSdlAudioReleaseDelay(300);
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        setSdlAudioReleaseDelay(3000);
+        recordTo("cues.raw");
+        const QString cueFile = output_;
+        cues_->play(path("tom400.wav"), false);
+        QVERIFY(sdlAudioDeviceRunning());
+        QVERIFY(!sdlMusicDeviceRunning());
+        const QList<qint64> cueBuffers = buffersOver(300);
+        QVERIFY2(cueBuffers.size() >= 4, qPrintable(QString::number(cueBuffers.size())));
+        for (qint64 size : cueBuffers)
+            QCOMPARE(size % (2048 * 4), 0); // 46 ms buffers (the driver may write two at once)
+
+        recordTo("music.raw");
+        const QString musicFile = output_;
+        std::unique_ptr<MusicPlayer> player = makeSdlMusicPlayer();
+        QVERIFY(player->open(path("peca.mid")));
+        QVERIFY(!sdlMusicDeviceRunning()); // opening renders; only Play needs the device
+        player->play();
+        QVERIFY(sdlMusicDeviceRunning());
+        const qint64 musicFrom = mark();
+        const QList<qint64> musicBuffers = buffersOver(1000);
+        QVERIFY2(musicBuffers.size() >= 4 && musicBuffers.size() <= 7,
+                 qPrintable(QString::number(musicBuffers.size())));
+        for (qint64 size : musicBuffers)
+            QCOMPARE(size % (8192 * 4), 0);
+        QVERIFY(loudnessSince(musicFrom) > kLoud); // the chord
+
+        // A cue over the music: both are heard over the same 300 ms.
+        player->rewind();
+        cues_->play(path("tom400.wav"), false);
+        const qint64 cueMark = QFileInfo(cueFile).size();
+        const qint64 musicMark = QFileInfo(musicFile).size();
+        QTest::qWait(300);
+        QVERIFY(loudnessSince(musicMark) > kLoud);
+        output_ = cueFile;
+        QVERIFY(loudnessSince(cueMark) > kLoud);
+
+        // Stopped, the music falls silent within a buffer or two and its device goes; the cue
+        // device goes on its own time.
+        player->stop();
+        output_ = musicFile;
+        QTest::qWait(400);
+        QVERIFY(quiet(listen(400)));
+        setSdlAudioReleaseDelay(300);
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlMusicDeviceRunning(), 2000);
+        QTRY_VERIFY_WITH_TIMEOUT(!sdlAudioDeviceRunning(), 2000);
+        setSdlAudioReleaseDelay(3000);
+        recordTo("cues.raw");
+    }
+
     void musicThatCannotPlayIsNotOpenedAndIgnoresCommands()
     {
+        recordTo("music.raw");
         std::unique_ptr<MusicPlayer> player = makeSdlMusicPlayer();
         QVERIFY(!player->isOpen());
         QVERIFY(!player->open(path("nao_existe.mid")));
@@ -243,7 +326,7 @@ private slots:
         player->play();
         player->rewind();
         player->play();
-        QVERIFY(quiet(listen(300)));
+        QVERIFY(!sdlMusicDeviceRunning()); // nothing to play: no device for it
         player->stop();
 
         // Opening another file lets go of the piece open before, even when that open fails.
@@ -253,10 +336,10 @@ private slots:
         QVERIFY(listen(250) > kLoud);
         QVERIFY(!player->open(path("nao_existe.mid")));
         QVERIFY(!player->isOpen());
-        QTest::qWait(100);
-        QVERIFY(quiet(listen(300)));
+        QTest::qWait(200);
+        QVERIFY(quiet(listen(400)));
         player->play();
-        QVERIFY(quiet(listen(200)));
+        QVERIFY(quiet(listen(400)));
     }
 
     void musicStopsResumesAndRewinds()
@@ -297,10 +380,10 @@ private slots:
         player->play();
         QVERIFY(listen(200) > kLoud);
         // The piece lasts 0.4 s; FluidSynth declares it over two seconds later.
-        QTest::qWait(3800);
-        QVERIFY(quiet(listen(200)));
+        QTest::qWait(3600);
+        QVERIFY(quiet(listen(400))); // the device plays silence for a while after the end
         player->play();
-        QVERIFY(listen(200) > kLoud);
+        QVERIFY(listen(400) > kLoud);
     }
 
     // A device that sounds nothing wakes the process at every buffer all the same, so it is
