@@ -101,6 +101,23 @@ bool musicSounding();
 int msUntilMusicEnds();
 qint64 musicLastHeard();
 
+// Whether a device is worth opening again. One that opened once and fails later is tried again
+// at the next sound (another program may hold the sound card for now, ALSA without a sound
+// server); one that fails at its very first try, with no other device of ours holding the card,
+// is not tried again in this run, so that a machine without sound pays for no more attempts.
+struct Tries {
+    bool opened = false;
+    bool gaveUp = false;
+
+    void failed(bool otherDeviceOpen)
+    {
+        if (!opened && !otherDeviceOpen)
+            gaveUp = true;
+    }
+};
+Tries cueTries;
+Tries musicTries;
+
 void noAudio(const char* why)
 {
     static bool told = false;
@@ -229,20 +246,22 @@ private:
 
 ReleaseTimer releaseTimer;
 
-// Opens the cue device (SDL_mixer) if it is not open; reports whether it is. A device that
-// cannot be opened (another program may hold the sound card, ALSA without a sound server) is
-// tried again by the next cue.
+// Opens the cue device (SDL_mixer) if it is not open and worth a try; reports whether it is.
 bool ensureCueDevice()
 {
     if (!ensureLayer())
         return false;
     if (cueDeviceOpen)
         return true;
+    if (cueTries.gaveUp)
+        return false;
     joinCloser();
     if (Mix_OpenAudio(kRate, MIX_DEFAULT_FORMAT, 2, kCueBufferFrames) != 0) {
         noAudio(Mix_GetError());
+        cueTries.failed(musicDevice != 0);
         return false;
     }
+    cueTries.opened = true;
     Mix_AllocateChannels(1);
     Mix_QuerySpec(&deviceRate, &deviceFormat, &deviceChannels);
     cueDeviceOpen = true;
@@ -510,6 +529,8 @@ bool ensureMusicDevice()
         return false;
     if (musicDevice != 0)
         return true;
+    if (musicTries.gaveUp)
+        return false;
     joinCloser();
     SDL_AudioSpec want{};
     want.freq = kRate;
@@ -521,8 +542,10 @@ bool ensureMusicDevice()
     musicDevice = SDL_OpenAudioDevice(nullptr, 0, &want, &have, 0);
     if (musicDevice == 0) {
         noAudio(SDL_GetError());
+        musicTries.failed(cueDeviceOpen);
         return false;
     }
+    musicTries.opened = true;
     SDL_PauseAudioDevice(musicDevice, 0);
     return true;
 }
