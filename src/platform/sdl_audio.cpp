@@ -45,8 +45,8 @@ constexpr int kMusicBufferFrames = 8192;
 // Two audio devices: the cues play through SDL_mixer on a device with short buffers; the music,
 // rendered ahead into memory, is copied straight into a device of its own with long buffers, so
 // that the menu's music does not wake the process twenty times a second. (Sound servers and
-// ALSA's default device mix two streams; where a second device cannot be opened, the music is
-// simply not heard while a cue device is open, and plays again later.)
+// ALSA's default device mix two streams; where one device holds a bare sound card and the other
+// cannot be opened, the sound that needed it is not heard and the next one tries again.)
 //
 // A running device wakes the process at every buffer even when it only plays silence. So a
 // device that has sounded nothing for a little while is released, and opened again by the next
@@ -170,14 +170,14 @@ public:
     // A cue lasting `ms` from now started, or (ms 0) a cue was stopped.
     void cueFor(int ms)
     {
-        cueQuietFrom_ = std::max(cueQuietFrom_, now() + ms);
+        cueQuietFrom_ = std::max(cueQuietFrom_, nowMs() + ms);
         arm(ms + releaseDelayMs);
     }
 
     // The music was stopped.
     void musicStopped()
     {
-        musicQuietFrom_ = now();
+        musicQuietFrom_ = nowMs();
         arm(releaseDelayMs);
     }
 
@@ -216,27 +216,27 @@ public:
         if (cueDeviceOpen) {
             if (Mix_Playing(kCueChannel))
                 lookIn(500 + releaseDelayMs); // a cue's end is not tracked: look again shortly
-            else if (now() < cueQuietFrom_ + releaseDelayMs)
-                lookIn(cueQuietFrom_ + releaseDelayMs - now());
+            else if (nowMs() < cueQuietFrom_ + releaseDelayMs)
+                lookIn(cueQuietFrom_ + releaseDelayMs - nowMs());
             else
                 releaseCueDevice();
         }
         if (musicDevice != 0) {
-            const qint64 quietFrom = std::max(musicQuietFrom_, musicLastHeard());
-            if (musicSounding())
+            if (musicSounding()) {
                 lookIn(qint64(msUntilMusicEnds()) + releaseDelayMs);
-            else if (now() < quietFrom + releaseDelayMs)
-                lookIn(quietFrom + releaseDelayMs - now());
-            else
-                closeMusicDevice(false);
+            } else {
+                const qint64 quietFrom = std::max(musicQuietFrom_, musicLastHeard());
+                if (nowMs() < quietFrom + releaseDelayMs)
+                    lookIn(quietFrom + releaseDelayMs - nowMs());
+                else
+                    closeMusicDevice(false);
+            }
         }
         if (next >= 0)
             arm(next);
     }
 
 private:
-    static qint64 now() { return nowMs(); }
-
     QPointer<QTimer> timer_;
     // No cue started so far sounds after this moment.
     qint64 cueQuietFrom_ = 0;
