@@ -103,10 +103,13 @@ void createMainMenu()
         frm_Menu = new Tfrm_Menu;
 }
 
+// A framed screen goes with its frame (deleted now, not when the event loop that has ended
+// would have deleted it).
 template <typename T>
 static void destroy(T*& screen)
 {
-    delete screen;
+    if (screen)
+        delete screen->window();
     screen = nullptr;
 }
 

@@ -1,6 +1,8 @@
 #include "controls/focus_ring.h"
 
 #include "controls/picture.h"
+#include "controls/window_frame.h"
+#include "controls/window_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -62,7 +64,8 @@ QRect FocusRing::frameFor(QWidget* control)
         r = control->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &opt, control);
     }
     r = r.intersected(control->rect());
-    return QRect(control->mapTo(control->window(), r.topLeft()), r.size());
+    QWidget* screen = framedContent(control->window());
+    return QRect(control->mapTo(screen, r.topLeft()), r.size());
 }
 
 void FocusRing::showAround(QWidget* control)

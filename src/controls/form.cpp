@@ -1,5 +1,6 @@
 #include "controls/form.h"
 
+#include "controls/window_frame.h"
 #include "platform/guard.h"
 
 #include <QGuiApplication>
@@ -26,15 +27,10 @@ constexpr int kAnswerWaitMs = 3000;
 
 // See keepFixedWindowsUnmaximised.
 //
-// Why the undo and not simply no maximise button on Wayland: where the compositor leaves the
-// title bar to the program (weston, GNOME's mutter: no server-side decorations), Qt 6.4 draws it
-// with its one decoration plugin ("bradient", the only one qt6-wayland ships), which paints
-// close, maximise and minimise on every window and never reads the window's flags or size
-// limits. Its base class is private to QtWaylandClient, whose private headers Debian does not
-// ship, so no decoration of our own can stand in for it. What the program controls it sets: the
-// flags name no maximise, and every window gives the compositor the same minimum and maximum
-// size, so a compositor that draws the title bars itself (KWin, wlroots ones) offers no maximise.
-// On X11 the window manager reads the same flags and limits and offers no maximise either.
+// No title bar of the program offers maximise: on X11 the window manager reads the flags and the
+// equal minimum and maximum size, on Wayland the windows wear the program's own title bar
+// (window_frame.h). A desktop may still maximise a window by a key of its own, or a window
+// manager may ignore the flags: that is undone here.
 class FixedSizeKeeper final : public QObject {
 public:
     using QObject::QObject;
@@ -76,7 +72,7 @@ private:
         window->resize(fixed);
     }
 
-    // A maximise asked for by the window (Qt's own title bar on Wayland) changes its state at
+    // A maximise asked for by the window itself (setWindowStates) changes its state at
     // once, before the desktop answers with its size: the limits are lifted then, so that the
     // size is taken when the answer comes.
     void watch(QWindow* window)
@@ -157,6 +153,7 @@ void setupForm(QDialog* form, const QString& objectName, const QString& caption,
     pal.setColor(QPalette::Window, colour);
     form->setPalette(pal);
     form->setAutoFillBackground(true);
+    frameWindow(form);
 }
 
 void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& formShow)
@@ -167,8 +164,10 @@ void runShowHandler(QDialog* form, QShowEvent* e, const std::function<void()>& f
     guarded(formShow);
 }
 
-void centreOnScreen(QWidget* window)
+void centreOnScreen(QWidget* widget)
 {
+    // A framed screen is placed by its frame.
+    QWidget* window = widget->window();
     QScreen* screen = window->screen() ? window->screen() : QGuiApplication::primaryScreen();
     if (!screen)
         return;

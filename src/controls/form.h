@@ -27,12 +27,12 @@ QFont verdana(int points, bool bold = false);
 
 // Keeps every fixed-size window (every screen and message box) at its size for the whole run:
 // the window flags offer no maximise, and where the desktop maximises or fills the screen with
-// one anyway, the window is put back. On Wayland Qt draws the title bars itself, with a maximise
-// button on every window; a maximised window must take the compositor's size at once or the
-// compositor ends the connection, and with it the program. So the window may take that size
-// while the compositor holds it maximised, is asked back to normal at once, and gets its fixed
-// size again when the compositor has let go. Installed once, on the application; call it after
-// the application object exists.
+// one anyway (a key of the desktop's, a window manager that ignores the flags), the window is put
+// back. On Wayland a maximised window must take the compositor's size at once or the compositor
+// ends the connection, and with it the program. So the window may take that size while the
+// compositor holds it maximised, is asked back to normal at once, and gets its fixed size again
+// when the compositor has let go. Installed once, on the application; call it after the
+// application object exists.
 void keepFixedWindowsUnmaximised();
 
 } // namespace zor

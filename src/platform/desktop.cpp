@@ -1,5 +1,6 @@
 #include "platform/desktop.h"
 
+#include "controls/window_frame.h"
 #include "platform/sdl_audio.h"
 
 #include <QApplication>
@@ -47,7 +48,7 @@ void showBox(QMessageBox::Icon icon, const QString& text)
 // Whether w is a window a dialog may belong to: a screen or a dialog on screen, not a pop-up.
 bool canOpen(const QWidget* w, const QWidget* dialog)
 {
-    if (!w || w == dialog || !w->isVisible() || w->isMinimized())
+    if (!w || w == dialog || (dialog && w == dialog->window()) || !w->isVisible() || w->isMinimized())
         return false;
     const Qt::WindowType type = w->windowType();
     return type == Qt::Dialog || type == Qt::Window || type == Qt::Sheet;
@@ -115,6 +116,7 @@ std::unique_ptr<QMessageBox> makeMessageBox(QMessageBox::Icon icon, const QStrin
         grid->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Fixed), grid->rowCount(), 0, 1,
                       grid->columnCount());
     }
+    frameWindow(box.get());
     return box;
 }
 
@@ -128,8 +130,8 @@ int QtDialogs::showModal(QDialog* dialog)
     // screens); it is made transient for this opener for as long as it is open.
     QPointer<QWindow> own;
     if (QWidget* opener = openerFor(dialog); opener && opener->windowHandle()) {
-        dialog->winId();
-        own = dialog->windowHandle();
+        dialog->window()->winId();
+        own = dialog->window()->windowHandle();
         if (own)
             own->setTransientParent(opener->windowHandle());
     }

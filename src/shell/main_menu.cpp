@@ -99,7 +99,7 @@ void Tfrm_Menu::showEvent(QShowEvent* e)
 {
     QDialog::showEvent(e);
     // Watches the window's own mouse events for menuover's release (see eventFilter).
-    if (QWindow* w = windowHandle())
+    if (QWindow* w = window()->windowHandle())
         w->installEventFilter(this);
     // Restoring the minimised application runs nothing of the menu.
     if (e->spontaneous())
@@ -107,7 +107,7 @@ void Tfrm_Menu::showEvent(QShowEvent* e)
     // Every showing starts with no bar button reached by the keyboard.
     barFocus_ = -1;
     focusRing->clear();
-    if (zor::keyboardCursor() && zor::keyboardCursor()->window() == this)
+    if (zor::keyboardCursor() && zor::keyboardCursor()->window() == window())
         zor::setKeyboardCursor(nullptr);
     zor::guarded([this] { FormShow(); });
 }
@@ -117,7 +117,7 @@ void Tfrm_Menu::showEvent(QShowEvent* e)
 // release is taken here and handed to menuover.
 bool Tfrm_Menu::eventFilter(QObject* watched, QEvent* e)
 {
-    if (menuoverHeld_ && watched == windowHandle() && e->type() == QEvent::MouseButtonRelease
+    if (menuoverHeld_ && watched == window()->windowHandle() && e->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(e)->button() == Qt::LeftButton)
         zor::guarded([this] { menuoverMouseUp(Qt::LeftButton); });
     return QDialog::eventFilter(watched, e);

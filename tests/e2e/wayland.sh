@@ -9,10 +9,11 @@
 # open with their opener as parent.
 #
 # Then the program plays in weston's X11 backend nested in a private Xvfb, driven by xdotool:
-# the title bar's maximise button leaves the menu as it was; Enter opens the game chooser, whose
-# keys open the coin value screen, the slot machine and the Blackjack table (Enter there brings
-# up the bet dialog), each closed by its title bar's close button back to the chooser, and the
-# chooser goes back to the menu; every window gives the compositor the same minimum and maximum
+# the windows wear the program's own title bar, which a drag moves and a double click leaves at
+# its size; Enter opens the game chooser, whose keys open the coin value screen, the slot machine
+# and the Blackjack table (Enter there brings up the bet dialog), each closed by its title bar's
+# close button back to the chooser, and the chooser goes back to the menu; the slot machine's
+# minimise button minimises it; every window gives the compositor the same minimum and maximum
 # size; SIGTERM ends the program with status 0 and it logs none of Qt's warnings.
 #
 # The protocol traffic (WAYLAND_DEBUG=client) tells what the program asked the compositor for;
@@ -169,12 +170,8 @@ sed 's/^/#   /' "$WORK/messages.log" | head -n 20
 # compositor runs with its debug protocol (--debug), whose scene graph tells which of the
 # program's windows it shows and where: every step waits for the window it expects there.
 #
-# Qt 6.4 draws the title bars itself here (weston offers no server-side decorations), and its
-# only title bar, "bradient", paints close, maximise and minimise on every window whatever the
-# window's flags and size limits. So the run checks what the program controls: every window
-# tells the compositor the same minimum and maximum size (a compositor that draws the title bar
-# itself then offers no maximise), and a click on the maximise button Qt draws leaves the window
-# as it was, the program running.
+# Weston draws no title bars (no server-side decorations), and the one Qt 6.4 would draw offers
+# maximise on every window: the program draws its own, with only the buttons each window names.
 # shellcheck source=SCRIPTDIR/xsession.sh
 source "$(dirname "${BASH_SOURCE[0]}")/xsession.sh"
 CHOOSER_TITLE="Cassino ZOR - Jogos"
@@ -184,14 +181,15 @@ SLOT_TITLE='Cassino ZOR   -   ,.-~*´¨¯¨`*·~-.¸-(_Cåçå - ÑïQüèL_)-,.
 BLACKJACK_TITLE='Cassino ZOR   -    (¯`·._.·[ßlå¢kJå¢k]·._.·´¯)'
 BET_TITLE="Faça sua aposta"
 OUTCOME_TITLES=("Você ganhou !" "Você perdeu !" "Empate !" "Que pena ! Você estourou !" "Black Jack - 21 na Mosca")
-# Qt's title bar is 30 px high; its buttons are 18 px squares, 6 px from its top, the close
-# button 8 px from the window's right edge, maximise and minimise 5 px apart to its left.
-CLOSE_DX=17
-MAXIMISE_DX=40
+# The program's title bar is 30 px high over the client area, with no border; its buttons are
+# 40 px wide, the close button at the right edge, minimise to its left.
+BAR=30
+CLOSE_DX=20
+MINIMISE_DX=60
 BUTTON_DY=15
 
 # views: the program's windows that the nested compositor shows, one line each:
-# "x1 y1 x2 y2<TAB>title", in the compositor's coordinates, title bar and border included.
+# "x1 y1 x2 y2<TAB>title", in the compositor's coordinates, title bar included.
 views() {
     XDG_RUNTIME_DIR=$RUNTIME WAYLAND_DISPLAY=$NESTED timeout 5 weston-debug scene-graph 2>/dev/null |
         awk -v pid="$APP_PID" '
@@ -278,12 +276,12 @@ close_box() {
     press_at $((x2 - CLOSE_DX)) $((y1 + BUTTON_DY))
 }
 # colours <title>: the number of colours in the window's client area on the X screen (the title
-# bar and border left out); a window mapped without its picture has a handful.
+# bar left out); a window mapped without its picture has a handful.
 colours() {
     local x1 y1 x2 y2
     read -r x1 y1 x2 y2 < <(view_of "$1") || { echo 0; return; }
     import -window root png:- 2>/dev/null |
-        convert - -crop "$((x2 - x1 - 6))x$((y2 - y1 - 33))+$((WX + x1 + 3))+$((WY + y1 + 30))" +repage \
+        convert - -crop "$((x2 - x1))x$((y2 - y1 - BAR))+$((WX + x1))+$((WY + y1 + BAR))" +repage \
             -format %k info: 2>/dev/null || echo 0
 }
 # painted <title> <colours>: waits up to 3 s for the window to show at least that many colours;
@@ -302,8 +300,7 @@ painted() {
 # shown_others: the titles shown besides the one given, for the result lines.
 shown_others() { views | cut -f2 | grep -vxF -- "$1" | paste -sd '|'; }
 # sizes_fixed: every window the program showed gave the compositor the same minimum and maximum
-# size when it was made, and has them again at the end (the window is given room while the
-# compositor holds it maximised, and its limits back after); prints "<windows> <otherwise>".
+# size when it was made, and has them again at the end; prints "<windows> <otherwise>".
 sizes_fixed() {
     awk '
         match($0, /get_toplevel\(new id xdg_toplevel@[0-9]+\)/) {
@@ -368,29 +365,44 @@ played() {
     n=$(painted "$MENU_TITLE" 1000)
     check "played: the menu shows its picture ($n colours)" [ "$n" -ge 1000 ]
     read -r x1 y1 x2 y2 <<<"$geo"
-    check "played: the menu's window is its client area with Qt's title bar and border ($((x2 - x1))x$((y2 - y1)))" \
-        [ "$((x2 - x1))x$((y2 - y1))" = "806x561" ]
+    # Qt's title bar would add its 33 px and a 3 px border on each side.
+    check "played: the menu's window is its client area under the program's own title bar ($((x2 - x1))x$((y2 - y1)))" \
+        [ "$((x2 - x1))x$((y2 - y1))" = "800x$((528 + BAR))" ]
 
-    # The maximise button of Qt's title bar: the window asks to be maximised, is asked back at
-    # once and ends where it was, at its size.
-    press_at $((x2 - MAXIMISE_DX)) $((y1 + BUTTON_DY))
-    if logged 'xdg_toplevel@[0-9]+\.set_maximized\(\)' 3000; then
-        ok "played: a click on the title bar's maximise button reaches the program"
-        check "played: the compositor maximises the menu, which asks back to normal at once" \
-            logged_after 'set_maximized\(\)' 'xdg_toplevel@[0-9]+\.configure\([1-9][0-9]*, [1-9][0-9]*, .*\]\)' \
-            'unset_maximized\(\)' 3000
-        check "played: the menu has its fixed size again" \
-            logged_after 'unset_maximized\(\)' 'set_min_size\(800, 528\)' 'set_max_size\(800, 528\)' 3000
+    # A drag on the title bar's caption moves the window, by the compositor's hand.
+    xdotool mousemove 0 0 mousemove $((WX + x1 + 200)) $((WY + y1 + BUTTON_DY))
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.2
+    for _ in 1 2 3 4; do
+        xdotool mousemove_relative -- 10 -8
+        sleep 0.05
+    done
+    xdotool mouseup 1
+    if logged 'xdg_toplevel@[0-9]+\.move\(' 3000; then
         t=$(now_ms)
-        while [ $(($(now_ms) - t)) -lt 3000 ] && back=$(view_of "$MENU_TITLE") && [ "$back" != "$geo" ]; do
+        while [ $(($(now_ms) - t)) -lt 3000 ] && back=$(view_of "$MENU_TITLE") && [ "$back" = "$geo" ]; do
             sleep 0.1
         done
         back=$(view_of "$MENU_TITLE")
-        check "played: the compositor shows the menu where it was, at its size ($back, before $geo)" [ "$back" = "$geo" ]
-        check "played: the program still runs after the maximise button" kill -0 "$APP_PID"
+        read -r bx1 by1 bx2 by2 <<<"$back"
+        check "played: a drag on the title bar moves the menu, at its size ($back, before $geo)" \
+            [ "$back" != "$geo" -a "$((bx2 - bx1))x$((by2 - by1))" = "$((x2 - x1))x$((y2 - y1))" ]
+        geo=$back
+        read -r x1 y1 x2 y2 <<<"$geo"
     else
-        not_ok "played: a click on the title bar's maximise button reaches the program"
+        not_ok "played: a drag on the title bar asks the compositor to move the menu"
     fi
+
+    # A double click on the title bar, which maximises elsewhere, leaves the menu as it is.
+    xdotool mousemove 0 0 mousemove $((WX + x1 + 200)) $((WY + y1 + BUTTON_DY))
+    sleep 0.1
+    xdotool click --repeat 2 --delay 80 1
+    sleep 0.5
+    check "played: a double click on the title bar asks for no maximise" \
+        bash -c "! grep -qE 'xdg_toplevel@[0-9]+\.set_(maximized|fullscreen)\(' '$LOG'"
+    back=$(view_of "$MENU_TITLE")
+    check "played: the menu stays where it was, at its size ($back, before $geo)" [ "$back" = "$geo" ]
 
     xdotool key Return
     if wait_view "$CHOOSER_TITLE" 6000 >/dev/null && wait_no_view "$MENU_TITLE" 2000; then
@@ -431,7 +443,19 @@ played() {
         ok "played: \"Voltar para o Menu Principal\" by keyboard shows the main menu again"
     else
         not_ok "played: \"Voltar para o Menu Principal\" by keyboard shows the main menu again (shown: $(shown_others ""))"
+        return
     fi
+
+    # Last, as weston has no task bar to bring a window back from: the slot machine's title bar
+    # has a minimise button (the menu's and the chooser's have close only).
+    xdotool key Return
+    wait_view "$CHOOSER_TITLE" 6000 >/dev/null || return
+    open_game "slot machine" "$SLOT_TITLE" Tab Down space || return
+    read -r x1 y1 x2 y2 < <(view_of "$SLOT_TITLE")
+    press_at $((x2 - MINIMISE_DX)) $((y1 + BUTTON_DY))
+    check "played: the slot machine's minimise button asks the compositor to minimise it" \
+        logged 'xdg_toplevel@[0-9]+\.set_minimized\(\)' 3000
+    check "played: the program still runs with the slot machine minimised" kill -0 "$APP_PID"
 }
 
 if command -v Xvfb >/dev/null && command -v xdotool >/dev/null && command -v weston-debug >/dev/null && xs_start; then

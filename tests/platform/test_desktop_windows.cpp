@@ -1,8 +1,12 @@
 // How the program's windows meet the desktop: every screen is a fixed-size window whose title
 // bar offers no maximise; a maximise or full screen the desktop applies anyway is undone and the
 // fixed size comes back; dialogs and message boxes belong to the window that opens them.
+//
+// Run offscreen and, by the Wayland end-to-end run, under a real compositor, where each screen
+// shows in a frame with the program's own title bar: the window a screen shows in is window().
 #include "app/screens.h"
 #include "controls/form.h"
+#include "controls/window_frame.h"
 #include "fakes.h"
 #include "games/blackjack/blackjack_table.h"
 #include "platform/desktop.h"
@@ -29,10 +33,25 @@ QList<QDialog*> allScreens()
 {
     QList<QDialog*> screens;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (auto* d = qobject_cast<QDialog*>(w); d && !qobject_cast<QMessageBox*>(w))
+        QWidget* content = framedContent(w);
+        if (auto* d = qobject_cast<QDialog*>(content); d && !qobject_cast<QMessageBox*>(content))
             screens.append(d);
     }
     return screens;
+}
+
+// The window system's window a screen shows in.
+QWindow* handleOf(QWidget* screen) { return screen->window()->windowHandle(); }
+
+// The names of the buttons of the program's own title bar on a framed window.
+QStringList titleBarButtons(QWidget* window)
+{
+    QStringList names;
+    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
+        if (b->objectName().startsWith(QLatin1String("titleBar")))
+            names.append(b->objectName());
+    }
+    return names;
 }
 
 } // namespace
@@ -72,17 +91,27 @@ private slots:
         const QList<QDialog*> screens = allScreens();
         QCOMPARE(screens.size(), 26);
         for (QDialog* d : screens) {
-            const Qt::WindowFlags f = d->windowFlags();
+            QWidget* window = d->window();
+            const Qt::WindowFlags f = window->windowFlags();
             const QByteArray name = d->objectName().toUtf8();
             QVERIFY2(!(f & Qt::WindowMaximizeButtonHint), name);
             QVERIFY2(!(f & Qt::WindowFullscreenButtonHint), name);
-            QVERIFY2(f & Qt::WindowCloseButtonHint, name);
-            QVERIFY2(f & Qt::CustomizeWindowHint, name); // no default buttons added by the toolkit
-            QVERIFY2(d->minimumSize() == d->maximumSize(), name);
+            if (window == d) {
+                QVERIFY2(f & Qt::WindowCloseButtonHint, name);
+                QVERIFY2(f & Qt::CustomizeWindowHint, name); // no default buttons added by the toolkit
+            } else {
+                // The toolkit draws no title bar; the program's own names no maximise.
+                QVERIFY2(f & Qt::FramelessWindowHint, name);
+                const QStringList buttons = titleBarButtons(window);
+                QVERIFY2(buttons.contains(QStringLiteral("titleBarClose")), name);
+                for (const QString& b : buttons)
+                    QVERIFY2(!b.contains(QLatin1String("Maxim")), name);
+            }
+            QVERIFY2(window->minimumSize() == window->maximumSize(), name);
         }
     }
 
-    // What Qt's own title bar does on Wayland (and a window manager may do on X11): the window's
+    // What a desktop's own key or a window manager that ignores the flags does: the window's
     // state becomes maximised or full screen. The state is undone and the size comes back, the
     // limits with it.
     void aMaximisedOrFullScreenWindowComesBack_data()
@@ -95,20 +124,22 @@ private slots:
     {
         QFETCH(int, state);
         frm_Jogos->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos));
-        const QSize fixed = frm_Jogos->size();
-        QWindow* window = frm_Jogos->windowHandle();
+        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos->window()));
+        const QSize client = frm_Jogos->size();
+        const QSize fixed = frm_Jogos->window()->size();
+        QWindow* window = handleOf(frm_Jogos);
         window->setWindowStates(Qt::WindowStates(state));
         QTRY_COMPARE(window->windowStates() & (Qt::WindowMaximized | Qt::WindowFullScreen), Qt::WindowStates());
         QTRY_COMPARE(window->size(), fixed);
-        QTRY_COMPARE(frm_Jogos->size(), fixed);
+        QTRY_COMPARE(frm_Jogos->window()->size(), fixed);
+        QCOMPARE(frm_Jogos->size(), client);
         QCOMPARE(window->minimumSize(), fixed);
         QCOMPARE(window->maximumSize(), fixed);
         QVERIFY(frm_Jogos->isVisible());
         // It happens again the next time too.
         window->setWindowStates(Qt::WindowMaximized);
         QTRY_COMPARE(window->windowStates() & Qt::WindowMaximized, Qt::WindowStates());
-        QTRY_COMPARE(frm_Jogos->size(), fixed);
+        QTRY_COMPARE(frm_Jogos->window()->size(), fixed);
     }
 
     // A dialog opened modally belongs to its opener while it is open: the screen on top, then,
@@ -117,23 +148,23 @@ private slots:
     {
         QtDialogs dialogs;
         frm_Menu->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm_Menu));
+        QVERIFY(QTest::qWaitForWindowExposed(frm_Menu->window()));
         QPointer<QWindow> outerParent, innerParent;
         QTimer::singleShot(0, this, [&] {
-            outerParent = frm_conf->windowHandle() ? frm_conf->windowHandle()->transientParent() : nullptr;
+            outerParent = handleOf(frm_conf) ? handleOf(frm_conf)->transientParent() : nullptr;
             QTimer::singleShot(0, this, [&] {
-                innerParent = ajudaconf->windowHandle() ? ajudaconf->windowHandle()->transientParent() : nullptr;
+                innerParent = handleOf(ajudaconf) ? handleOf(ajudaconf)->transientParent() : nullptr;
                 ajudaconf->reject();
             });
             dialogs.showModal(ajudaconf);
             frm_conf->reject();
         });
         dialogs.showModal(frm_conf);
-        QCOMPARE(outerParent.data(), frm_Menu->windowHandle());
-        QCOMPARE(innerParent.data(), frm_conf->windowHandle());
+        QCOMPARE(outerParent.data(), handleOf(frm_Menu));
+        QCOMPARE(innerParent.data(), handleOf(frm_conf));
         // Closed, it belongs to nobody: the next screen to open it is its opener then.
-        QCOMPARE(frm_conf->windowHandle()->transientParent(), nullptr);
-        QCOMPARE(ajudaconf->windowHandle()->transientParent(), nullptr);
+        QCOMPARE(handleOf(frm_conf)->transientParent(), nullptr);
+        QCOMPARE(handleOf(ajudaconf)->transientParent(), nullptr);
     }
 
     // With no active window (a compositor that has not focused any yet), the screen shown last
@@ -143,18 +174,19 @@ private slots:
         QtDialogs dialogs;
         frm_Menu->show();
         frm_Jogos->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos));
+        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos->window()));
         frm_Jogos->hide();
+        QVERIFY(!frm_Jogos->window()->isVisible());
         QApplication::setActiveWindow(nullptr);
-        QCOMPARE(openerFor(Alerta), frm_Menu);
+        QCOMPARE(openerFor(Alerta), frm_Menu->window());
         QPointer<QWindow> parent;
         QTimer::singleShot(0, this, [&] {
-            parent = Alerta->windowHandle()->transientParent();
+            parent = handleOf(Alerta)->transientParent();
             Alerta->reject();
         });
         QApplication::setActiveWindow(nullptr);
         dialogs.showModal(Alerta);
-        QCOMPARE(parent.data(), frm_Menu->windowHandle());
+        QCOMPARE(parent.data(), handleOf(frm_Menu));
         QCOMPARE(openerFor(frm_Menu), nullptr); // nothing else is on screen
     }
 
@@ -163,24 +195,24 @@ private slots:
     {
         QtDialogs dialogs;
         frm_Jogos->show();
-        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos));
+        QVERIFY(QTest::qWaitForWindowExposed(frm_Jogos->window()));
         QApplication::setActiveWindow(nullptr);
         QPointer<QWidget> boxParent;
         QPointer<QWindow> boxTransient;
         bool sawBox = false;
         QTimer::singleShot(0, this, [&] {
-            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            auto* box = qobject_cast<QMessageBox*>(framedContent(QApplication::activeModalWidget()));
             sawBox = box != nullptr;
             if (!box)
                 return;
-            boxParent = box->parentWidget();
-            boxTransient = box->windowHandle() ? box->windowHandle()->transientParent() : nullptr;
+            boxParent = box->window()->parentWidget();
+            boxTransient = handleOf(box) ? handleOf(box)->transientParent() : nullptr;
             box->accept();
         });
         dialogs.warning(QStringLiteral("Aviso de teste"));
         QVERIFY(sawBox);
-        QCOMPARE(boxParent.data(), frm_Jogos);
-        QCOMPARE(boxTransient.data(), frm_Jogos->windowHandle());
+        QCOMPARE(boxParent.data(), frm_Jogos->window());
+        QCOMPARE(boxTransient.data(), handleOf(frm_Jogos));
     }
 };
 

@@ -109,7 +109,7 @@ bool TCoC_jogo::eventFilter(QObject* watched, QEvent* e)
 {
     switch (e->type()) {
     case QEvent::KeyPress:
-        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == this)
+        if (watched->isWidgetType() && static_cast<QWidget*>(watched)->window() == window())
             return previewKey(static_cast<QKeyEvent*>(e));
         break;
     case QEvent::MouseButtonPress:
