@@ -2,7 +2,6 @@
 
 #include "controls/picture.h"
 #include "controls/window_frame.h"
-#include "controls/window_frame.h"
 
 #include <QAbstractButton>
 #include <QApplication>
