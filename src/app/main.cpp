@@ -27,6 +27,7 @@ int main(int argc, char** argv)
     }
     if (where.outcome == zor::GameFolder::Prepared)
         QDir::setCurrent(where.folder);
+    QApplication::setWindowIcon(zor::windowIconFor(QDir::currentPath()));
     // kill, Ctrl+C and a logout end the program as its own "end" actions do.
     zor::routeEndSignals([](int) { zor::endOnRequest(); });
     zor::setApplicationTitle(QString::fromUtf8(zor::kFirstTitle));

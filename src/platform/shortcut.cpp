@@ -73,6 +73,12 @@ QString launcherIcon(const QString& workDir)
     return QString::fromLatin1(kAppId);
 }
 
+QIcon windowIconFor(const QString& workDir)
+{
+    const QString icon = launcherIcon(workDir);
+    return QFileInfo(icon).isAbsolute() ? QIcon(icon) : QIcon::fromTheme(icon);
+}
+
 QString desktopFolder()
 {
     QString dir = qEnvironmentVariable("XDG_DESKTOP_DIR");

@@ -1,5 +1,6 @@
 #pragma once
 // The desktop launcher the game writes to itself at every start.
+#include <QIcon>
 #include <QString>
 
 namespace zor {
@@ -15,6 +16,10 @@ void identifyToDesktop();
 // The launcher's icon: the icon picture "<id>.png" of the folder the game runs in (a game
 // folder built from the sources has one), else the installed icon's name.
 QString launcherIcon(const QString& workDir);
+
+// The windows' icon (task bars on X11, the program's own title bar on Wayland): the launcher's,
+// the picture itself or the installed icon from the desktop's icon theme.
+QIcon windowIconFor(const QString& workDir);
 
 // The user's desktop folder: XDG_DESKTOP_DIR, else the user-dirs file
 // ($XDG_CONFIG_HOME/user-dirs.dirs), else ~/Desktop.

@@ -99,6 +99,10 @@ private slots:
         const QByteArray text = read(written);
         QCOMPARE(QString::fromUtf8(value(text, "Icon")), picture);
         QCOMPARE(launcherIcon(game), picture);
+        // The windows show the same picture.
+        const QIcon icon = windowIconFor(game);
+        QVERIFY(!icon.isNull());
+        QCOMPARE(icon.pixmap(QSize(32, 32)).toImage().size(), QSize(32, 32));
         const QString complaints = validate(written);
         QVERIFY2(complaints.isEmpty(), qPrintable(complaints));
         // A folder of that name is no picture.
