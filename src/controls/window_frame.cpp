@@ -239,8 +239,8 @@ protected:
             fitContent();
             break;
         case QEvent::Move:
-            // Placing a window (its own centring, a dialog's placing over its parent) places the
-            // frame where a compositor lets a program place anything; the window stays under the bar.
+            // Whatever places the window (a dialog placing itself over its parent) would move it
+            // inside its frame: it stays under the bar. The frame is what is placed on screen.
             if (content_->pos() != QPoint(0, kTitleBarHeight))
                 content_->move(0, kTitleBarHeight);
             break;
