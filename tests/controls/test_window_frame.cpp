@@ -54,16 +54,6 @@ QAbstractButton* titleButton(QWidget* window, const char* name)
     return window->window()->findChild<QAbstractButton*>(QLatin1String(name));
 }
 
-QStringList titleButtons(QWidget* window)
-{
-    QStringList names;
-    for (QAbstractButton* b : window->window()->findChildren<QAbstractButton*>()) {
-        if (b->objectName().startsWith(QLatin1String("titleBar")))
-            names.append(b->objectName());
-    }
-    return names;
-}
-
 QWidget* titleBar(QWidget* window) { return window->window()->findChild<QWidget*>(QStringLiteral("titleBar")); }
 
 std::unique_ptr<CountingDialog> framedDialog(TitleButtons buttons = TitleButtons::CloseOnly)
@@ -137,7 +127,7 @@ private slots:
         QFETCH(int, buttons);
         QFETCH(QStringList, names);
         auto d = framedDialog(TitleButtons(buttons));
-        QCOMPARE(titleButtons(d.get()), names);
+        QCOMPARE(zortest::titleBarButtons(d.get()), names);
         for (const QString& name : names) {
             auto* b = titleButton(d.get(), name.toLatin1().constData());
             QCOMPARE(b->focusPolicy(), Qt::NoFocus);

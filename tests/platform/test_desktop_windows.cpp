@@ -43,16 +43,6 @@ QList<QDialog*> allScreens()
 // The window system's window a screen shows in.
 QWindow* handleOf(QWidget* screen) { return screen->window()->windowHandle(); }
 
-// The names of the buttons of the program's own title bar on a framed window.
-QStringList titleBarButtons(QWidget* window)
-{
-    QStringList names;
-    for (QAbstractButton* b : window->findChildren<QAbstractButton*>()) {
-        if (b->objectName().startsWith(QLatin1String("titleBar")))
-            names.append(b->objectName());
-    }
-    return names;
-}
 
 } // namespace
 
@@ -102,7 +92,7 @@ private slots:
             } else {
                 // The toolkit draws no title bar; the program's own names no maximise.
                 QVERIFY2(f & Qt::FramelessWindowHint, name);
-                const QStringList buttons = titleBarButtons(window);
+                const QStringList buttons = zortest::titleBarButtons(window);
                 QVERIFY2(buttons.contains(QStringLiteral("titleBarClose")), name);
                 for (const QString& b : buttons)
                     QVERIFY2(!b.contains(QLatin1String("Maxim")), name);

@@ -5,6 +5,7 @@
 #include "settings/store.h"
 #include "zor_test_paths.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
@@ -219,6 +220,16 @@ bool TestEnv::remove(const QString& relPath) const
     if (QFileInfo(path).isDir())
         return QDir(path).removeRecursively();
     return QFile::remove(path);
+}
+
+QStringList titleBarButtons(QWidget* w)
+{
+    QStringList names;
+    for (QAbstractButton* b : w->window()->findChildren<QAbstractButton*>()) {
+        if (b->objectName().startsWith(QLatin1String("titleBar")))
+            names.append(b->objectName());
+    }
+    return names;
 }
 
 } // namespace zortest

@@ -150,4 +150,8 @@ long residentKiB();
 QString sourceConfigDir();
 QString generatedGameDir();
 
+// The object names of the buttons of the program's own title bar on the window w shows in
+// (none where the window is not framed), left to right.
+QStringList titleBarButtons(QWidget* w);
+
 } // namespace zortest
